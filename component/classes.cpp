@@ -1,0 +1,30 @@
+// The wiring of the component: every creatable class, public and platform.
+#include "component/registry.h"
+#include "docgen/gera_docs_orvane.h"
+#include "funcs/funcoes_orvane.h"
+#include "strbuild/string_builder.h"
+#include "textpdf/gera_pdf.h"
+
+namespace orvane::component {
+namespace {
+
+template <class C>
+ClassInfo public_class(const char16_t* name) {
+  return ClassInfo{name,
+                   {Text(u"Orvane.") + name},
+                   [](const ContextPtr& ctx) -> ObjectPtr { return std::make_shared<C>(ctx); },
+                   &C::table(),
+                   true};
+}
+
+}  // namespace
+
+void register_all_classes(Registry& r) {
+  r.add(public_class<docgen::GeraDocsOrvane>(u"GeraDocsOrvane"));
+  r.add(public_class<funcs::FuncoesOrvane>(u"FuncoesOrvane"));
+  r.add(public_class<strbuild::cStringBuilder>(u"cStringBuilder"));
+  r.add(public_class<textpdf::GeraPDF>(u"GeraPDF"));
+  // Platform classes (office suites, storage component) are added here by their layers.
+}
+
+}  // namespace orvane::component

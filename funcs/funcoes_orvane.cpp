@@ -1,0 +1,20 @@
+#include "funcs/funcoes_orvane.h"
+
+#include "funcs/aggregates.h"
+
+namespace orvane::funcs {
+
+FuncoesOrvane::FuncoesOrvane(ContextPtr ctx) : ctx_(ctx ? std::move(ctx) : default_context()) {}
+
+const component::MemberTable& FuncoesOrvane::table() {
+  static const component::MemberTable kTable = [] {
+    component::MemberTable t(u"FuncoesOrvane");
+    add_aggregate_members(t);
+    return t;
+  }();
+  return kTable;
+}
+
+FuncoesOrvane& self_of(Object& self) { return static_cast<FuncoesOrvane&>(self); }
+
+}  // namespace orvane::funcs
