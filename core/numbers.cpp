@@ -1,6 +1,7 @@
 #include "core/numbers.h"
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -61,7 +62,34 @@ Currency Currency::from_double(double v) {
   double scaled = v * kScale;
   if (!(scaled >= -9.2233720368547758e18 && scaled < 9.2233720368547758e18))
     throw VbError(err::kOverflow);
-  return from_raw(static_cast<int64_t>(std::nearbyint(scaled)));  // default mode: to even
+  if (std::abs(scaled) >= 1e15) return from_raw(static_cast<int64_t>(std::nearbyint(scaled)));
+  // Half to even on the value's 15-digit decimal text, so 0.00015 is a tie and not
+  // 1.4999... ten-thousandths.
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.14e", std::abs(v));
+  std::string s = buf;
+  size_t e = s.find('e');
+  std::string digits;
+  for (size_t i = 0; i < e; ++i)
+    if (s[i] != '.') digits.push_back(s[i]);
+  int point = std::stoi(s.substr(e + 1)) + 1 + 4;  // digits before the point of v*10^4
+  Int128 kept = 0;
+  for (int i = 0; i < point && i < static_cast<int>(digits.size()); ++i)
+    kept = kept * 10 + (digits[i] - '0');
+  for (int i = static_cast<int>(digits.size()); i < point; ++i) kept *= 10;
+  if (point >= 0 && point < static_cast<int>(digits.size())) {
+    std::string rest = digits.substr(point);
+    bool up;
+    if (rest[0] != '5')
+      up = rest[0] > '5';
+    else if (rest.find_first_not_of('0', 1) != std::string::npos)
+      up = true;
+    else
+      up = kept & 1;
+    if (up) ++kept;
+  }
+  int64_t r = static_cast<int64_t>(kept);
+  return from_raw(v < 0 ? -r : r);
 }
 
 Currency Currency::operator+(Currency o) const {
