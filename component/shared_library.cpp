@@ -1,0 +1,2 @@
+// liborvane.so is the whole component; its only exported symbols are the C interface
+// of orvane/orvane.h (see cmake/orvane.map).
