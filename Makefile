@@ -26,7 +26,7 @@ demo: build
 	$(BUILD)/orvane classes
 
 bench: build
-	@echo "benchmarks are under $(BUILD)/bench/"
+	@ls $(BUILD)/bench/bench_* 2>/dev/null || echo "no benchmarks built"
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
