@@ -1,6 +1,7 @@
 #include "funcs/funcoes_orvane.h"
 
 #include "funcs/aggregates.h"
+#include "funcs/textclean.h"
 
 namespace orvane::funcs {
 
@@ -10,6 +11,7 @@ const component::MemberTable& FuncoesOrvane::table() {
   static const component::MemberTable kTable = [] {
     component::MemberTable t(u"FuncoesOrvane");
     add_aggregate_members(t);
+    add_textclean_members(t);
     return t;
   }();
   return kTable;
