@@ -3,6 +3,7 @@
 #include "funcs/aggregates.h"
 #include "funcs/textclean.h"
 #include "funcs/unitchecks.h"
+#include "funcs/wording.h"
 
 namespace orvane::funcs {
 
@@ -12,6 +13,7 @@ const component::MemberTable& FuncoesOrvane::table() {
   static const component::MemberTable kTable = [] {
     component::MemberTable t(u"FuncoesOrvane");
     add_aggregate_members(t);
+    add_wording_members(t);
     add_textclean_members(t);
     add_unitchecks_members(t);
     return t;
