@@ -1,6 +1,7 @@
 #include "funcs/funcoes_orvane.h"
 
 #include "funcs/aggregates.h"
+#include "funcs/rounding.h"
 #include "funcs/textclean.h"
 #include "funcs/unitchecks.h"
 #include "funcs/wording.h"
@@ -15,6 +16,7 @@ const component::MemberTable& FuncoesOrvane::table() {
     add_aggregate_members(t);
     add_wording_members(t);
     add_textclean_members(t);
+    add_rounding_members(t);
     add_unitchecks_members(t);
     return t;
   }();
