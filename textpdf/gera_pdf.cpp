@@ -9,6 +9,7 @@
 #include <charconv>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -181,8 +182,10 @@ class PdfWriter {
     std::string_view line;
     while (in.next(line)) {
       std::string_view text = escape_parens(trim_spaces(line));
-      const size_t last_ff = text.rfind('\f');
-      const bool has_ff = last_ff != std::string_view::npos;
+      const void* ff = ::memrchr(text.data(), '\f', text.size());
+      const bool has_ff = ff != nullptr;
+      const size_t last_ff =
+          has_ff ? static_cast<size_t>(static_cast<const char*>(ff) - text.data()) : 0;
       break_page_if(has_ff);
       size_t start = 0;
       while (text.size() - start > width) {
@@ -337,7 +340,7 @@ class PdfWriter {
 
   // Parentheses get a backslash; backslashes already in the text stay as they are.
   std::string_view escape_parens(std::string_view s) {
-    if (s.find_first_of("()") == std::string_view::npos) return s;
+    if (!std::memchr(s.data(), '(', s.size()) && !std::memchr(s.data(), ')', s.size())) return s;
     escaped_.clear();
     for (char c : s) {
       if (c == '(' || c == ')') escaped_.push_back('\\');

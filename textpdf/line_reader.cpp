@@ -30,13 +30,32 @@ bool is_ascii(std::string_view s) {
 }  // namespace
 
 bool utf8_to_cp1252(std::string_view utf8, std::string& out) {
-  const size_t n = utf8.size();
-  size_t i = 0;
-  while (i < n) {
-    unsigned char c = static_cast<unsigned char>(utf8[i]);
+  // Never longer than the input: write through a pointer and cut to size at the end.
+  const size_t base = out.size();
+  out.resize(base + utf8.size());
+  char* o = out.data() + base;
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  const unsigned char* const e = p + utf8.size();
+  while (p < e) {
+    // Runs of ASCII go eight bytes at a time.
+    uint64_t w;
+    while (e - p >= 8 && (std::memcpy(&w, p, 8), (w & 0x8080808080808080ULL) == 0)) {
+      std::memcpy(o, p, 8);
+      o += 8;
+      p += 8;
+    }
+    if (p == e) break;
+    const unsigned char c = *p;
     if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-      ++i;
+      *o++ = static_cast<char>(c);
+      ++p;
+      continue;
+    }
+    // Latin-1 letters (U+00A0..U+00FF) keep their value in the code page.
+    if ((c == 0xC3 || c == 0xC2) && e - p >= 2 && (p[1] & 0xC0) == 0x80 &&
+        (c == 0xC3 || p[1] >= 0xA0)) {
+      *o++ = static_cast<char>(((c & 0x03) << 6) | (p[1] & 0x3F));
+      p += 2;
       continue;
     }
     uint32_t cp;
@@ -53,22 +72,24 @@ bool utf8_to_cp1252(std::string_view utf8, std::string& out) {
     } else {
       return false;
     }
-    if (n - i < len) return false;
+    if (static_cast<size_t>(e - p) < len) return false;
     for (size_t k = 1; k < len; ++k) {
-      unsigned char d = static_cast<unsigned char>(utf8[i + k]);
-      if ((d & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (d & 0x3F);
+      if ((p[k] & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (p[k] & 0x3F);
     }
     if (len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) return false;
     if (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) return false;
     if (cp >= 0x10000) {
-      out.append("??");  // a surrogate pair: two UTF-16 units, neither in the code page
+      // A surrogate pair: two UTF-16 units, neither in the code page.
+      *o++ = '?';
+      *o++ = '?';
     } else {
       int b = cp1252_byte(static_cast<char16_t>(cp));
-      out.push_back(b < 0 ? '?' : static_cast<char>(b));
+      *o++ = b < 0 ? '?' : static_cast<char>(b);
     }
-    i += len;
+    p += len;
   }
+  out.resize(static_cast<size_t>(o - out.data()));
   return true;
 }
 

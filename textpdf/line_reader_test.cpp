@@ -55,7 +55,8 @@ TEST(LineReader, DecodesUtf8ElseTakesWindows1252) {
 }
 
 TEST(LineReader, Utf8ToCp1252MatchesTheLibraryConversion) {
-  for (std::string s : {"plain", "ação – “aspas” … œ Ÿ", "日本 and ☃", "emoji 😀!", "\xC2\x81"}) {
+  for (std::string s : {"plain", "ação – “aspas” … œ Ÿ", "日本 and ☃", "emoji 😀!",
+                        "\xC2\x81\xC2\xA0\xC2\xBF\xC3\x80\xC3\xBF"}) {
     std::string out;
     ASSERT_TRUE(utf8_to_cp1252(s, out)) << s;
     EXPECT_EQ(out, to_cp1252(from_utf8(s))) << s;
