@@ -5,6 +5,7 @@
 #include "funcs/textclean.h"
 #include "funcs/unitchecks.h"
 #include "funcs/wording.h"
+#include "json/json_members.h"
 
 namespace orvane::funcs {
 
@@ -18,6 +19,7 @@ const component::MemberTable& FuncoesOrvane::table() {
     add_textclean_members(t);
     add_rounding_members(t);
     add_unitchecks_members(t);
+    json::add_json_members(t);
     return t;
   }();
   return kTable;

@@ -21,6 +21,9 @@ class FuncoesOrvane : public component::DispatchObject {
   const component::MemberTable& members() const override { return table(); }
   static const component::MemberTable& table();
 
+  // The JSON parser's error text: reset by every parse, read by GetParserErrors.
+  Text parser_errors;
+
  private:
   ContextPtr ctx_;
 };

@@ -1,0 +1,63 @@
+#include "json/export.h"
+
+#include <gtest/gtest.h>
+
+#include "core/error.h"
+#include "json/collection.h"
+#include "json/dictionary.h"
+#include "json/parser.h"
+
+namespace orvane::json {
+namespace {
+
+TEST(StringToJson, TheEnvelopeCharacterForCharacter) {
+  EXPECT_EQ(to_utf8(string_to_json(u"Cod~1~Nome~Ana|Cod~2~Nome~Bia")),
+            "( {\"Records\": [\r\n"
+            "{\"Cod\":\"1\",\"Nome\":\"Ana\"},\r\n"
+            "{\"Cod\":\"2\",\"Nome\":\"Bia\"}\r\n"
+            "], \"RecordCount\":\"2\" } )");
+  EXPECT_EQ(string_to_json(u""), u"null");
+}
+
+TEST(StringToJson, ValuesAreEscapedNamesAreNot) {
+  EXPECT_EQ(to_utf8(string_to_json(T("Obs \"x\"~it's {ação}~Vazio~"))),
+            "( {\"Records\": [\r\n"
+            "{\"Obs \"x\"\":\"its \\u007Ba\\u00E7\\u00E3o\\u007D\",\"Vazio\":\"\"}\r\n"
+            "], \"RecordCount\":\"1\" } )");
+  // An empty row is an empty object, and still counts.
+  EXPECT_EQ(to_utf8(string_to_json(u"a~1||b~2")),
+            "( {\"Records\": [\r\n{\"a\":\"1\"},\r\n{},\r\n{\"b\":\"2\"}\r\n], "
+            "\"RecordCount\":\"3\" } )");
+}
+
+TEST(StringToJson, AnOddFieldCountRaises) {
+  try {
+    string_to_json(u"a~1|b~2~c");
+    FAIL() << "no error";
+  } catch (const VbError& e) {
+    EXPECT_EQ(e.number(), 9);
+  }
+}
+
+TEST(StringToJson, TheParserReadsTheEnvelopeBack) {
+  Text errors;
+  ObjectPtr root = parse(string_to_json(T("Cod~1~Nome~José|Cod~2~Nome~Bia")), errors);
+  EXPECT_EQ(errors, u"");
+  auto* d = dynamic_cast<Dictionary*>(root.get());
+  ASSERT_NE(d, nullptr);
+  EXPECT_EQ(d->Item(u"RecordCount"), Variant(Text(u"2")));
+  auto* records = dynamic_cast<Collection*>(d->Item(u"Records").object().get());
+  ASSERT_NE(records, nullptr);
+  ASSERT_EQ(records->size(), 2u);
+  auto* first = dynamic_cast<Dictionary*>(records->Item(1).object().get());
+  EXPECT_EQ(first->Item(u"Nome"), Variant(T("José")));
+}
+
+TEST(RsToJson, WhatIsNotARecordsetGivesAnEmptyResult) {
+  EXPECT_EQ(rs_to_json(Variant()), u"");
+  EXPECT_EQ(rs_to_json(Variant(ObjectPtr())), u"");
+  EXPECT_EQ(rs_to_json(Variant(ObjectPtr(std::make_shared<Collection>()))), u"");
+}
+
+}  // namespace
+}  // namespace orvane::json
