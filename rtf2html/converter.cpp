@@ -1,0 +1,499 @@
+#include "rtf2html/converter.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "core/error.h"
+#include "rtf2html/tokenizer.h"
+
+namespace orvane::rtf {
+
+namespace {
+
+constexpr TextView kFont = u"</font>";
+constexpr TextView kListItem = u"</li>";
+constexpr TextView kList = u"</ul>";
+constexpr TextView kAlignTable = u"</td></tr></table>";
+constexpr size_t kHeadroom = 64;  // room before a line for text put back by escapes
+
+// Entity names of ISO 8859-1 from a1 to ff ("" at ae, which has none here).
+constexpr std::array<const char16_t*, 95> kLatin1 = {
+    u"iexcl",  u"cent",   u"pound",  u"curren", u"yen",    u"brvbar", u"sect",   u"uml",
+    u"copy",   u"ordf",   u"laquo",  u"not",    u"shy",    u"",       u"macr",   u"deg",
+    u"plusmn", u"sup2",   u"sup3",   u"acute",  u"micro",  u"para",   u"middot", u"cedil",
+    u"sup1",   u"ordm",   u"raquo",  u"frac14", u"frac12", u"frac34", u"iquest", u"Agrave",
+    u"Aacute", u"Acirc",  u"Atilde", u"Auml",   u"Aring",  u"AElig",  u"Ccedil", u"Egrave",
+    u"Eacute", u"Ecirc",  u"Euml",   u"Igrave", u"Iacute", u"Icirc",  u"Iuml",   u"ETH",
+    u"Ntilde", u"Ograve", u"Oacute", u"Ocirc",  u"Otilde", u"Ouml",   u"times",  u"Oslash",
+    u"Ugrave", u"Uacute", u"Ucirc",  u"Uuml",   u"Yacute", u"THORN",  u"szlig",  u"agrave",
+    u"aacute", u"acirc",  u"atilde", u"auml",   u"aring",  u"aelig",  u"ccedil", u"egrave",
+    u"eacute", u"ecirc",  u"euml",   u"igrave", u"iacute", u"icirc",  u"iuml",   u"eth",
+    u"ntilde", u"ograve", u"oacute", u"ocirc",  u"otilde", u"ouml",   u"divide", u"oslash",
+    u"ugrave", u"uacute", u"ucirc",  u"uuml",   u"yacute", u"thorn",  u"yuml"};
+
+int lower_hex(char16_t c) {
+  if (c >= u'0' && c <= u'9') return c - u'0';
+  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+  return -1;
+}
+
+// The number that makes up all of `s` (an optional minus and digits), limited so that a
+// huge number cannot overflow; nullopt when `s` is not one.
+std::optional<int64_t> whole_number(TextView s) {
+  bool negative = !s.empty() && s[0] == u'-';
+  if (negative) s.remove_prefix(1);
+  if (s.empty()) return std::nullopt;
+  int64_t n = 0;
+  for (char16_t c : s) {
+    if (c < u'0' || c > u'9') return std::nullopt;
+    n = std::min<int64_t>(n * 10 + (c - u'0'), 4'000'000'000);
+  }
+  return negative ? -n : n;
+}
+
+Text number_text(int64_t n) { return from_utf8(std::to_string(n)); }
+
+// Every occurrence of `find` removed, without the host's 16-bit limit.
+Text remove_all(TextView in, TextView find) {
+  Text out;
+  size_t i = 0;
+  for (size_t p; (p = in.find(find, i)) != TextView::npos; i = p + find.size())
+    out.append(in.substr(i, p - i));
+  out.append(in.substr(i));
+  return out;
+}
+
+// Bare LF line ends (Linux programs) read as CR LF.
+Text with_crlf(TextView s) {
+  Text out;
+  out.reserve(s.size() + s.size() / 64);
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == u'\n' && (i == 0 || s[i - 1] != u'\r')) out += u'\r';
+    out += s[i];
+  }
+  return out;
+}
+
+Text align_table(TextView align) {
+  return Text(u"<table width=100%><tr><td align=\"") + Text(align) + u"\">";
+}
+
+bool is_blank_word(TextView w) { return w.find_first_not_of(u' ') == TextView::npos; }
+
+}  // namespace
+
+// ---- conversion -------------------------------------------------------------------------
+
+Text Converter::rtf2html3(TextView rtf, TextView options) {
+  size_t first = rtf.find_first_not_of(u' ');
+  if (first == TextView::npos || rtf.substr(first, 5) != u"{\\rtf") return Text(rtf);
+
+  lists_.ClearCodes();
+  ClearFont();
+  color_table_.clear();
+  font_table_.clear();
+  pending_close_.clear();
+  pending_break_.clear();
+  pending_open_.clear();
+  strCurPhrase.clear();
+  at_line_start_ = true;
+  at_paragraph_start_ = true;
+  skip_depth_ = 0;
+  words_to_skip_ = 0;
+  read_options(options);
+  // Whatever happens, the conversion leaves no text behind in the instance.
+  struct Reset {
+    Converter& c;
+    ~Reset() {
+      c.strCurPhrase.clear();
+      c.pending_close_.clear();
+      c.pending_break_.clear();
+      c.pending_open_.clear();
+      c.line_.clear();
+      c.line_pos_ = 0;
+    }
+  } reset{*this};
+
+  Text text = with_crlf(trim_all(rtf));
+  if (text.size() >= 2 && text.front() == u'{' && text.back() == u'}') {
+    text.pop_back();
+    text.erase(0, 1);
+  }
+  list_document_ = text.find(u"\\list\\") != Text::npos;
+  auto cut = [&text](TextView word) -> Text {
+    size_t at = text.find(word);
+    return at == Text::npos
+               ? Text()
+               : NabSection(text, static_cast<int32_t>(std::min<size_t>(at + 1, INT32_MAX)));
+  };
+  if (text.find(u"\\colortbl") != Text::npos) color_table_ = GetColorTable(cut(u"\\colortbl"));
+  if (text.find(u"\\fonttbl") != Text::npos) font_table_ = GetFontTable(cut(u"\\fonttbl"));
+  for (TextView group : {u"\\stylesheet", u"\\info", u"\\listtable", u"\\listoverridetable"})
+    cut(group);
+
+  const TextView all = text;
+  size_t pos = 0;
+  while (pos < all.size()) {
+    load_line(next_line(all, pos, all.size()));
+    while (line_pos_ < line_.size()) {
+      TextView word = next_word(line_, line_pos_);
+      if (skip_depth_ != 0) {
+        // Inside a skipped destination only the braces matter.
+        if (word == u"{") ++skip_depth_;
+        if (word == u"}") --skip_depth_;
+        continue;
+      }
+      if (word == u"\\pict" || word == u"\\*") {
+        skip_depth_ = 1;
+        continue;
+      }
+      if (word == u"\\pntext") skip_depth_ = 1;
+      if (!word.empty()) ProcessWord(word);
+    }
+  }
+
+  Text closing;
+  for (const auto& e : lists_.codes())
+    if (e.written) closing += e.code;
+  pending_break_ = remove_all(remove_all(pending_break_, u"<br>"), u"\r\n");
+  strCurPhrase += pending_close_;
+  strCurPhrase += pending_break_;
+  strCurPhrase += closing;
+  Text result = std::move(strCurPhrase);
+  ClearFont();
+  return result;
+}
+
+void Converter::read_options(TextView options) {
+  strCR = options.find(u"+CR") != TextView::npos ? Text(u"\r\n") : Text();
+  font_faces_on_ = options.find(u"-FF") == TextView::npos;
+  default_font_size_ = 0;
+  size_t at = options.find(u"+F=");
+  if (at == TextView::npos) return;
+  int64_t n = 0;
+  for (size_t i = at + 3; i < options.size() && options[i] >= u'0' && options[i] <= u'9'; ++i) {
+    n = n * 10 + (options[i] - u'0');
+    if (n > INT16_MAX) throw VbError(err::kOverflow);
+  }
+  default_font_size_ = static_cast<int16_t>(n);
+}
+
+void Converter::load_line(TextView line) {
+  line_.assign(kHeadroom, u' ');
+  line_.append(line);
+  line_pos_ = kHeadroom;
+}
+
+void Converter::put_back(TextView text) {
+  if (text.size() <= line_pos_) {
+    line_pos_ -= text.size();
+    std::copy(text.begin(), text.end(), line_.begin() + static_cast<std::ptrdiff_t>(line_pos_));
+    return;
+  }
+  Text rebuilt(kHeadroom, u' ');
+  rebuilt += text;
+  rebuilt.append(TextView(line_).substr(std::min(line_pos_, line_.size())));
+  line_ = std::move(rebuilt);
+  line_pos_ = kHeadroom;
+}
+
+// ---- words ------------------------------------------------------------------------------
+
+void Converter::ProcessWord(TextView word) {
+  if (words_to_skip_ > 0) {
+    --words_to_skip_;
+    return;
+  }
+  if (word.empty() || word == u"{") return;
+  if (word == u"}") {
+    // The group's formatting ends; list items and alignment tables outlive it.
+    if (skip_depth_ == 0) {
+      lists_.KillCode(u"*", u"G");
+      lists_.ClearNext(kListItem);
+      ClearFont();
+    }
+    return;
+  }
+  const bool escaped_char = word == u"\\\\" || word == u"\\{" || word == u"\\}";
+  if (word[0] == u'\\' && !escaped_char) {
+    control_word(word);
+    return;
+  }
+  text_word(escaped_char ? word.substr(1) : word);
+}
+
+void Converter::text_word(TextView word) {
+  if (is_blank_word(word)) {
+    strCurPhrase += pending_close_;
+    strCurPhrase += pending_break_;
+    strCurPhrase += pending_open_;
+    if (at_line_start_) {
+      for (size_t i = 0; i < word.size(); ++i) strCurPhrase += u"&nbsp;";
+    } else {
+      strCurPhrase += word;
+    }
+    pending_close_.clear();
+    pending_break_.clear();
+    pending_open_.clear();
+    return;
+  }
+  pending_close_ += ProcessAfterTextCodes();
+  lists_.Next2Codes();
+  if (at_paragraph_start_) {
+    pending_open_ = lists_.GetAllCodesBeg();
+    at_paragraph_start_ = false;
+  } else {
+    // An alignment table opens only at a paragraph start.
+    pending_open_ = lists_.GetAllCodesBegTill(kAlignTable);
+  }
+  lists_.RemoveBlanks();
+  strCurPhrase += pending_close_;
+  strCurPhrase += pending_break_;
+  strCurPhrase += pending_open_;
+  strCurPhrase += word;
+  pending_close_.clear();
+  pending_break_.clear();
+  pending_open_.clear();
+  at_line_start_ = false;
+}
+
+void Converter::open_format(TextView close, TextView open) {
+  if (lists_.InNext(close)) return;
+  lists_.PushNext(Text(close));
+  lists_.PushNextBeg(Text(open));
+}
+
+void Converter::close_format(TextView close) {
+  const auto& codes = lists_.codes();
+  bool open_now = std::any_of(codes.begin(), codes.end(), [&](const CodeLists::Entry& e) {
+    return e.code == close && e.status != u"K" && e.status != u"D";
+  });
+  if (open_now) {
+    // The formats opened inside it are closed with it and reopened after it.
+    lists_.Codes2NextTill(close);
+    lists_.KillCode(close);
+  } else {
+    lists_.RemoveFromNext(close);
+  }
+}
+
+void Converter::set_font_part(Text& part, Text value) {
+  part = std::move(value);
+  font_tag_ = ParseFont(color_, size_, face_);
+  if (!font_tag_.empty()) {
+    open_format(kFont, font_tag_);
+  } else {
+    // Nothing left to show: a font requested but not yet written is dropped.
+    lists_.RemoveFromNext(kFont);
+  }
+}
+
+void Converter::control_word(TextView w) {
+  if (w.size() >= 2 && w[1] == u'\'') {
+    Text html = HTMLCode(w.substr(2));
+    if (html.starts_with(u"<rtf>:")) {
+      html.erase(0, 6);
+      html += u' ';
+    }
+    if (!html.empty()) put_back(html);
+    return;
+  }
+  if (w == u"\\b") return open_format(u"</b>", u"<b>");
+  if (w == u"\\b0") return close_format(u"</b>");
+  if (w == u"\\i") return open_format(u"</i>", u"<i>");
+  if (w == u"\\i0") return close_format(u"</i>");
+  if (w == u"\\ul") return open_format(u"</u>", u"<u>");
+  if (w == u"\\ulnone") return close_format(u"</u>");
+  if (w == u"\\strike") return open_format(u"</s>", u"<s>");
+  if (w == u"\\strike0") return close_format(u"</s>");
+  if (w == u"\\super") return open_format(u"</sup>", u"<sup>");
+  if (w == u"\\sub") return open_format(u"</sub>", u"<sub>");
+  if (w == u"\\nosupersub") {
+    close_format(u"</sub>");
+    close_format(u"</sup>");
+    return;
+  }
+  if (w == u"\\plain") {
+    lists_.KillCode(u"*", u"G");
+    ClearFont();
+    return;
+  }
+  if (w == u"\\par") {
+    if (!lists_.InCodes(kList) && !lists_.InCodes(kListItem)) {
+      pending_break_ += u"<br>";
+      pending_break_ += strCR;
+    } else {
+      lists_.KillCode(kListItem);
+      lists_.RemoveFromNext(kListItem);
+    }
+    at_line_start_ = true;
+    at_paragraph_start_ = true;
+    return;
+  }
+  if (w == u"\\pard") {
+    // A new paragraph keeps no alignment of the last one, not even one queued to reopen.
+    lists_.KillGroupCodes();
+    lists_.RemoveFromNext(kAlignTable);
+    if (!list_document_) {
+      lists_.KillCode(kListItem);
+      lists_.RemoveFromNext(kListItem);
+    }
+    at_paragraph_start_ = true;
+    return;
+  }
+  if (w == u"\\pnlvlblt" || w == u"\\bullet") return open_format(kListItem, u"<li>");
+  if (w == u"\\pntxta" || w == u"\\pntxtb") {
+    words_to_skip_ = 1;  // the numbering text
+    return;
+  }
+  if (w == u"\\pntext") {
+    if (lists_.InNext(kListItem)) return;
+    open_format(kListItem, u"<li>");
+    lists_.Codes2NextTill(u"</table>");
+    lists_.KillCode(u"*");
+    return;
+  }
+  if (w == u"\\qc") return open_format(kAlignTable, align_table(u"center"));
+  if (w == u"\\qr") return open_format(kAlignTable, align_table(u"right"));
+  if (w == u"\\tab") return text_word(u"\t");
+
+  if (w.starts_with(u"\\cf")) {
+    auto n = whole_number(w.substr(3));
+    if (!n) return;
+    if (*n == 0) return set_font_part(color_, Text());
+    if (*n < 0 || *n >= static_cast<int64_t>(color_table_.size())) throw VbError(err::kSubscript);
+    return set_font_part(color_, u"#" + color_table_[static_cast<size_t>(*n)]);
+  }
+  if (w.starts_with(u"\\fs")) {
+    auto n = whole_number(w.substr(3));
+    if (!n) return;
+    html_size_ = static_cast<int32_t>(std::clamp<int64_t>(*n / 7, 1, 8));
+    return set_font_part(size_,
+                         html_size_ == default_font_size_ ? Text() : number_text(html_size_));
+  }
+  if (w.starts_with(u"\\f") && font_faces_on_) {
+    auto n = whole_number(w.substr(2));
+    if (!n) return;
+    if (*n < 0 || *n >= static_cast<int64_t>(font_table_.size())) throw VbError(err::kSubscript);
+    return set_font_part(face_, font_table_[static_cast<size_t>(*n)]);
+  }
+  // Any other control word does not change the HTML.
+}
+
+Text Converter::ProcessAfterTextCodes() {
+  Text last_font = lists_.GetLastFont();
+  if (last_font != font_tag_) {
+    lists_.KillCode(kFont);
+    if (!font_tag_.empty() && lists_.ReplaceInNextBeg(kFont, font_tag_) == 0) {
+      lists_.PushNext(Text(kFont));
+      lists_.PushNextBeg(font_tag_);
+    }
+  } else if (!lists_.InNext(kListItem)) {
+    lists_.ReviveCode(kFont);
+  }
+  const int k = lists_.LastKilled();
+  if (k < 0) return {};
+  auto& codes = lists_.codes();
+  Text closing;
+  for (int i = 0; i <= k; ++i) {
+    if (!codes[i].written) continue;  // never opened, so nothing to close
+    closing += codes[i].code;
+    if (codes[i].code == kListItem) closing += strCR;
+  }
+  // What the closing interrupts opens again before the next text.
+  for (int i = k; i >= 0; --i) {
+    const auto& e = codes[i];
+    if (e.status == u"D" || e.status == u"K" || lists_.InNext(e.code)) continue;
+    lists_.UnShiftNext(e.code);
+    lists_.UnShiftNextBeg(e.open);
+  }
+  for (int i = 0; i <= k; ++i) codes[i].status = u"K";
+  return closing;
+}
+
+void Converter::ClearFont() {
+  font_tag_.clear();
+  face_.clear();
+  color_.clear();
+  size_.clear();
+  font_tag2_.clear();
+  html_size_ = 0;
+}
+
+// ---- helpers offered to the host --------------------------------------------------------
+
+Text Converter::ParseFont(TextView color, TextView size, TextView face) {
+  if (color.empty() && size.empty() && face.empty()) return {};
+  Text tag = u"<font";
+  if (!face.empty()) tag += u" face=\"" + Text(face) + u"\"";
+  if (!color.empty()) tag += u" color=\"" + Text(color) + u"\"";
+  if (!size.empty() && size != u"0") tag += u" size=" + Text(size);
+  tag += u">";
+  return tag;
+}
+
+Text Converter::HTMLCode(TextView code) {
+  if (code.size() != 2) return {};
+  const int hi = lower_hex(code[0]), lo = lower_hex(code[1]);
+  if (hi < 0 || lo < 0) return {};
+  const int c = hi * 16 + lo;
+  switch (c) {
+    case 0x00:
+      return u"&nbsp;";
+    case 0x85:
+      return u"...";
+    case 0x99:
+      return u"<rtf>:\\super TM\\nosupersub";
+    case 0x9a:
+      return u"\u0161";
+    case 0x9e:
+      return u"\u017e";
+    default:
+      break;
+  }
+  if (c < 0xa1 || c == 0xae) return {};
+  return u"&" + Text(kLatin1[static_cast<size_t>(c - 0xa1)]) + u";";
+}
+
+Text Converter::rtf2html_replace(TextView in, TextView find, TextView with) {
+  if (find.empty()) return Text(in);
+  Text out;
+  size_t i = 0;
+  for (size_t p; (p = in.find(find, i)) != TextView::npos; i = p + find.size()) {
+    // Where the match starts in the text being rewritten, counted as the host did.
+    if (out.size() + (p - i) + 1 > 32767) throw VbError(err::kOverflow);
+    out.append(in.substr(i, p - i));
+    out.append(with);
+  }
+  out.append(in.substr(i));
+  return out;
+}
+
+Text Converter::GetCodes(TextView word) const {
+  static constexpr TextView kCrLf = u"\r\n";
+  Text out = u"CurWord: " + Text(word) + u"..." + Text(kCrLf);
+  out += u"BegCodes: ";
+  for (const auto& e : lists_.codes()) out += e.open + u" (" + e.status + u"), ";
+  out += kCrLf;
+  out += u"Codes: ";
+  for (const auto& e : lists_.codes()) out += e.code + u" (" + e.status + u"), ";
+  out += kCrLf;
+  auto joined = [](const std::deque<Text>& list) {
+    Text s;
+    for (size_t i = 0; i < list.size(); ++i) {
+      if (i) s += u", ";
+      s += list[i];
+    }
+    return s;
+  };
+  out += u"NextBegCodes: " + joined(lists_.next_beg()) + Text(kCrLf);
+  out += u"NextCodes: " + joined(lists_.next()) + Text(kCrLf);
+  out += u"Font String: " + font_tag_ + Text(kCrLf);
+  out += u"Before Text: " + pending_open_ + Text(kCrLf);
+  return out;
+}
+
+}  // namespace orvane::rtf
