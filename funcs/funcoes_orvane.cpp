@@ -2,6 +2,7 @@
 
 #include "funcs/aggregates.h"
 #include "funcs/rounding.h"
+#include "funcs/rtf_members.h"
 #include "funcs/textclean.h"
 #include "funcs/unitchecks.h"
 #include "funcs/wording.h"
@@ -20,6 +21,7 @@ const component::MemberTable& FuncoesOrvane::table() {
     add_rounding_members(t);
     add_unitchecks_members(t);
     json::add_json_members(t);
+    add_rtf_members(t);
     return t;
   }();
   return kTable;

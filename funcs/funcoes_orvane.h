@@ -9,6 +9,7 @@
 
 #include "component/member_table.h"
 #include "core/context.h"
+#include "rtf2html/converter.h"
 
 namespace orvane::funcs {
 
@@ -20,12 +21,15 @@ class FuncoesOrvane : public component::DispatchObject {
   const ContextPtr& context_ptr() const { return ctx_; }
   const component::MemberTable& members() const override { return table(); }
   static const component::MemberTable& table();
+  // The RTF converter's lists, font state and public fields.
+  rtf::Converter& rtf() { return rtf_; }
 
   // The JSON parser's error text: reset by every parse, read by GetParserErrors.
   Text parser_errors;
 
  private:
   ContextPtr ctx_;
+  rtf::Converter rtf_;
 };
 
 // The instance behind a late-bound call of one of its members.
