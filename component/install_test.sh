@@ -9,23 +9,62 @@ trap 'rm -rf "$prefix" "$work"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 cat > "$work/host.c" <<'C'
+/* A small C host: NZ, extenso with its by-reference write-back, a cStringBuilder
+ * sequence and a raised error. */
 #include <orvane/orvane.h>
 #include <stdio.h>
 #include <string.h>
+
+static int fail(const char* what, const orvane_error* e) {
+  printf("%s: %d %s\n", what, e ? e->number : 0, e ? e->description : "");
+  return 1;
+}
+
 int main(void) {
-  orvane_object* f = NULL;
+  orvane_object *f = NULL, *sb = NULL;
   orvane_error err;
-  if (orvane_create("FuncoesOrvane", &f, &err) != ORVANE_OK) { printf("create: %s\n", err.description); return 1; }
-  orvane_variant args[2] = {0};
-  args[0].type = ORVANE_NULL;
-  args[1] = orvane_from_utf8("vazio");
   orvane_variant r;
-  if (orvane_invoke(f, "NZ", ORVANE_METHOD, args, 2, NULL, &r, &err) != ORVANE_OK) return 2;
-  printf("%s\n", r.utf8);
-  int ok = r.type == ORVANE_STRING && strcmp(r.utf8, "vazio") == 0;
+  if (orvane_create("FuncoesOrvane", &f, &err) != ORVANE_OK) return fail("create", &err);
+
+  orvane_variant nz[2] = {0};
+  nz[0].type = ORVANE_NULL;
+  nz[1] = orvane_from_utf8("vazio");
+  if (orvane_invoke(f, "NZ", ORVANE_METHOD, nz, 2, NULL, &r, &err) != ORVANE_OK) return fail("NZ", &err);
+  if (r.type != ORVANE_STRING || strcmp(r.utf8, "vazio") != 0) return fail("NZ value", NULL);
   orvane_variant_clear(&r);
+
+  orvane_variant amount = orvane_from_utf8("-1234,56");
+  if (orvane_invoke(f, "extenso", ORVANE_METHOD, &amount, 1, NULL, &r, &err) != ORVANE_OK)
+    return fail("extenso", &err);
+  printf("%s | %s\n", r.utf8, amount.utf8);
+  if (strcmp(amount.utf8, "1234,56") != 0) return fail("extenso write-back", NULL);
+  orvane_variant_clear(&r);
+  orvane_variant_clear(&amount);
+
+  if (orvane_create("Orvane.cStringBuilder", &sb, &err) != ORVANE_OK) return fail("create sb", &err);
+  const char* parts[] = {"Ordem ", "de ", "serviço"};
+  for (int i = 0; i < 3; ++i) {
+    orvane_variant a = orvane_from_utf8(parts[i]);
+    if (orvane_invoke(sb, "Append", ORVANE_METHOD, &a, 1, NULL, NULL, &err) != ORVANE_OK)
+      return fail("Append", &err);
+  }
+  if (orvane_invoke(sb, "toString", ORVANE_PROPERTY_GET, NULL, 0, NULL, &r, &err) != ORVANE_OK)
+    return fail("toString", &err);
+  printf("%s\n", r.utf8);
+  if (strcmp(r.utf8, "Ordem de serviço") != 0) return fail("toString value", NULL);
+  orvane_variant_clear(&r);
+
+  orvane_variant ins[2] = {0};
+  ins[0].type = ORVANE_LONG;
+  ins[0].v.i4 = 99;
+  ins[1] = orvane_from_utf8("x");
+  if (orvane_invoke(sb, "Insert", ORVANE_METHOD, ins, 2, NULL, NULL, &err) != ORVANE_E_RAISED ||
+      err.number != 9)
+    return fail("Insert out of range should raise 9", &err);
+
+  orvane_release(sb);
   orvane_release(f);
-  return ok ? 0 : 3;
+  return 0;
 }
 C
 cat > "$work/CMakeLists.txt" <<'C'

@@ -48,5 +48,51 @@ class NzTest(unittest.TestCase):
             orvane.set_setting("colour", "blue")
 
 
+class BusinessFunctionsTest(unittest.TestCase):
+    def setUp(self):
+        self.f = orvane.create("FuncoesOrvane")
+
+    def test_extenso_writes_back_without_the_sign(self):
+        self.assertEqual(self.f.extenso("1234,56"),
+                         "Um mil, duzentos e trinta e quatro reais e cinquenta e seis centavos")
+        value, byref = self.f.call_byref("extenso", "-5")
+        self.assertEqual(value, "Cinco reais")
+        self.assertEqual(byref["nValor"], "5")
+
+    def test_acertodg_fits_and_writes_back(self):
+        value, byref = self.f.call_byref("AcertoDG", "abc", "0", 1, 6)
+        self.assertEqual(value, "000ABC")
+        self.assertEqual(byref["Texto"], "000abc")
+
+    def test_messages_reach_the_host_handler(self):
+        seen = []
+        orvane.set_message_handler(lambda text, style, title: seen.append((text, style, title)) or 1)
+        try:
+            f = orvane.create("FuncoesOrvane")  # the handler applies to objects created after it
+            self.assertEqual(f.extenso("não é número"), "")
+        finally:
+            orvane.set_message_handler(None)
+        self.assertEqual(len(seen), 1)
+        text, style, title = seen[0]
+        self.assertTrue(text.startswith("Ocorreu o erro nº"))
+        self.assertEqual((style, title), (16, "Orvane"))
+
+
+class StringBuilderTest(unittest.TestCase):
+    def test_append_insert_find_and_properties(self):
+        sb = orvane.create("cStringBuilder")
+        self.assertEqual((sb.get("Length"), sb.get("Capacity"), sb.get("ChunkSize")), (0, 0, 8192))
+        sb.Append("abc")
+        sb.Insert(0, "x")
+        self.assertEqual(sb.get("toString"), "xabc")
+        self.assertEqual(sb.Find("C"), 4)
+        self.assertEqual(sb.Find("C", 1, 0), 0)
+        sb.ChunkSize = 100
+        self.assertEqual(sb.get("ChunkSize"), 100)
+        with self.assertRaises(orvane.OrvaneError) as e:
+            sb.Insert(9, "y")
+        self.assertEqual(e.exception.number, 9)
+
+
 if __name__ == "__main__":
     unittest.main()
