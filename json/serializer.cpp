@@ -1,9 +1,14 @@
 #include "json/serializer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <memory>
+#include <typeinfo>
 
 #include "core/convert.h"
 #include "core/error.h"
@@ -69,29 +74,145 @@ void digits_of(double a, Digits& g) {
   read_scientific(buf, buf + len, g);
 }
 
+// Output written through a raw pointer: a writer asks for room for a whole token once
+// and then stores without further checks. The text is kept in blocks that never move
+// (no copy while growing) and joined once at the end; blocks of this size come back
+// from the allocator warm on the next call instead of as fresh pages.
+class Sink {
+ public:
+  static constexpr size_t kBlock = 256 * 1024;
+
+  char16_t* room(size_t n) {
+    if (static_cast<size_t>(end_ - p_) < n) next_block(n);
+    return p_;
+  }
+  void done(char16_t* to) { p_ = to; }
+  void put(char16_t c) { *room(1) = c, ++p_; }
+  void put(TextView s) {
+    char16_t* w = room(s.size());
+    if (!s.empty()) std::memcpy(w, s.data(), s.size() * sizeof(char16_t));
+    p_ = w + s.size();
+  }
+  Text text() {
+    seal();
+    size_t total = 0;
+    for (const auto& b : blocks_) total += b.used;
+    Text out;
+    out.reserve(total);
+    for (const auto& b : blocks_) out.append(b.data.get(), b.used);
+    return out;
+  }
+
+ private:
+  struct Block {
+    std::unique_ptr<char16_t[]> data;
+    size_t used = 0;
+  };
+  void seal() {
+    if (!blocks_.empty()) blocks_.back().used = static_cast<size_t>(p_ - blocks_.back().data.get());
+  }
+  void next_block(size_t n) {
+    seal();
+    const size_t size = std::max(kBlock, n);
+    blocks_.push_back(Block{std::unique_ptr<char16_t[]>(new char16_t[size]), 0});
+    p_ = blocks_.back().data.get();
+    end_ = p_ + size;
+  }
+
+  std::vector<Block> blocks_;
+  char16_t* p_ = nullptr;
+  char16_t* end_ = nullptr;
+};
+
+// Characters that a text may hold as they are: printable ASCII but the quote, the
+// backslash and the slash.
+struct PlainTable {
+  bool plain[128] = {};
+  constexpr PlainTable() {
+    for (int c = 32; c <= 126; ++c) plain[c] = c != '"' && c != '\\' && c != '/';
+  }
+};
+constexpr PlainTable kPlain;
+
+// Room a number's text form can take ("-4.94065645841247E-324" and the like).
+constexpr size_t kNumberRoom = 32;
+
+char16_t* write_ascii(char16_t* w, const char* s, const char* end) {
+  while (s < end) *w++ = static_cast<char16_t>(*s++);
+  return w;
+}
+
+// The number's text form at `w`; at most kNumberRoom characters.
+char16_t* write_number(char16_t* w, double d) {
+  if (!std::isfinite(d)) {
+    Text t = double_to_text(d);
+    for (char16_t c : t) *w++ = c == u',' ? u'.' : c;
+    return w;
+  }
+  if (d == 0) {
+    *w++ = u'0';
+    return w;
+  }
+  if (d < 0) *w++ = u'-';
+  const double a = std::fabs(d);
+  char buf[24];
+  if (a < 1e15 && a == std::floor(a)) {
+    auto r = std::to_chars(buf, buf + sizeof buf, static_cast<uint64_t>(a));
+    return write_ascii(w, buf, r.ptr);
+  }
+  Digits g;
+  digits_of(a, g);
+  const char* d0 = g.d;
+  if (g.exp >= 15 || g.exp < -4) {
+    *w++ = static_cast<char16_t>(d0[0]);
+    if (g.n > 1) {
+      *w++ = u'.';
+      w = write_ascii(w, d0 + 1, d0 + g.n);
+    }
+    int len = std::snprintf(buf, sizeof buf, "E%c%02d", g.exp < 0 ? '-' : '+', std::abs(g.exp));
+    return write_ascii(w, buf, buf + len);
+  }
+  const int point = g.exp + 1;  // digits before the decimal point
+  if (point <= 0) {
+    *w++ = u'0';
+    *w++ = u'.';
+    for (int k = point; k < 0; ++k) *w++ = u'0';
+    return write_ascii(w, d0, d0 + g.n);
+  }
+  if (point >= g.n) {
+    w = write_ascii(w, d0, d0 + g.n);
+    for (int k = g.n; k < point; ++k) *w++ = u'0';
+    return w;
+  }
+  w = write_ascii(w, d0, d0 + point);
+  *w++ = u'.';
+  return write_ascii(w, d0 + point, d0 + g.n);
+}
+
 class Writer {
  public:
-  explicit Writer(strbuild::cStringBuilder& out) : out_(out) {}
+  explicit Writer(Sink& out) : out_(out) {}
 
   void value(const Variant& v, int depth) {
     switch (v.type()) {
       case VarType::Empty:
         return;
       case VarType::Null:
-        out_.Append(u"null");
+        out_.put(u"null");
         return;
       case VarType::Boolean:
-        out_.Append(v.boolean() ? TextView(u"true") : TextView(u"false"));
+        out_.put(v.boolean() ? TextView(u"true") : TextView(u"false"));
         return;
       case VarType::Date:
-        out_.Append(u'"');
-        out_.Append(date_to_text(v.date()));
-        out_.Append(u'"');
+        out_.put(u'"');
+        out_.put(date_to_text(v.date()));
+        out_.put(u'"');
         return;
       case VarType::String:
-        out_.Append(u'"');
         string(v.text());
-        out_.Append(u'"');
+        return;
+      case VarType::Double:
+        out_.done(write_number(out_.room(kNumberRoom), v.dbl()));
         return;
       case VarType::Object:
         object(v.object(), depth);
@@ -114,36 +235,34 @@ class Writer {
   }
 
   void scalar(const Variant& v) {
-    scratch_.clear();
+    Text t;
     switch (v.type()) {
-      case VarType::Double:
-        append_number(scratch_, v.dbl());
-        break;
       case VarType::Integer:
-        append_ascii(scratch_, std::to_string(v.integer()));
+        append_ascii(t, std::to_string(v.integer()));
         break;
       case VarType::Long:
-        append_ascii(scratch_, std::to_string(v.lng()));
+        append_ascii(t, std::to_string(v.lng()));
         break;
       case VarType::Byte:
-        append_ascii(scratch_, std::to_string(v.byte()));
+        append_ascii(t, std::to_string(v.byte()));
         break;
       default:
-        append_pointed(scratch_, CStr(v));
+        append_pointed(t, CStr(v));
     }
-    out_.Append(scratch_);
+    out_.put(t);
   }
 
+  // The text between quotes, escaped.
   void string(TextView s) {
     const size_t n = s.size();
-    size_t i = 0;
-    while (i < n) {
-      size_t start = i;
-      while (i < n && s[i] >= 32 && s[i] <= 126 && s[i] != u'"' && s[i] != u'\\' && s[i] != u'/')
-        ++i;
-      if (i > start) out_.Append(s.substr(start, i - start));
-      if (i >= n) break;
-      const char16_t c = s[i++];
+    char16_t* w = out_.room(6 * n + 2);
+    *w++ = u'"';
+    for (size_t i = 0; i < n; ++i) {
+      const char16_t c = s[i];
+      if (c < 128 && kPlain.plain[c]) {
+        *w++ = c;
+        continue;
+      }
       char16_t esc = 0;
       switch (c) {
         case u'"':
@@ -167,47 +286,56 @@ class Writer {
           esc = u't';
           break;
       }
+      *w++ = u'\\';
       if (esc) {
-        const char16_t pair[2] = {u'\\', esc};
-        out_.Append(TextView(pair, 2));
+        *w++ = esc;
       } else {
-        scratch_.clear();
-        append_hex4(scratch_, c);
-        out_.Append(scratch_);
+        *w++ = u'u';
+        *w++ = static_cast<char16_t>(kHex[(c >> 12) & 15]);
+        *w++ = static_cast<char16_t>(kHex[(c >> 8) & 15]);
+        *w++ = static_cast<char16_t>(kHex[(c >> 4) & 15]);
+        *w++ = static_cast<char16_t>(kHex[c & 15]);
       }
     }
+    *w++ = u'"';
+    out_.done(w);
   }
 
   void object(const ObjectPtr& o, int depth) {
     if (!o) return;
-    if (auto* d = dynamic_cast<const Dictionary*>(o.get())) {
+    // Exact type checks: a pointer comparison where a cast would walk the hierarchy.
+    const Object& obj = *o;
+    const std::type_info& type = typeid(obj);
+    if (type == typeid(Dictionary)) {
+      const auto* d = static_cast<const Dictionary*>(o.get());
       enter(depth);
-      out_.Append(u'{');
+      out_.put(u'{');
       bool first = true;
       for (const auto& [key, item] : d->entries()) {
         member(first, key);
         value(item, depth + 1);
       }
-      out_.Append(u'}');
+      out_.put(u'}');
       return;
     }
-    if (auto* c = dynamic_cast<const Collection*>(o.get())) {
+    if (type == typeid(Collection)) {
+      const auto* c = static_cast<const Collection*>(o.get());
       enter(depth);
-      out_.Append(u'[');
+      out_.put(u'[');
       bool first = true;
       for (const auto& item : c->items()) {
-        if (!first) out_.Append(u',');
+        if (!first) out_.put(u',');
         first = false;
         value(item, depth + 1);
       }
-      out_.Append(u']');
+      out_.put(u']');
       return;
     }
     // Someone else's map or list: walked through its members.
-    const Text type = o->type_name();
-    if (type == u"Dictionary") {
+    const Text name = o->type_name();
+    if (name == u"Dictionary") {
       enter(depth);
-      out_.Append(u'{');
+      out_.put(u'{');
       Variant keys = call(o, u"Keys");
       bool first = true;
       if (keys.is_array()) {
@@ -216,100 +344,61 @@ class Writer {
           value(call(o, u"Item", {k}), depth + 1);
         }
       }
-      out_.Append(u'}');
-    } else if (type == u"Collection") {
+      out_.put(u'}');
+    } else if (name == u"Collection") {
       enter(depth);
-      out_.Append(u'[');
+      out_.put(u'[');
       const int32_t count = CLng(get(o, u"Count"));
       for (int32_t i = 1; i <= count; ++i) {
-        if (i > 1) out_.Append(u',');
+        if (i > 1) out_.put(u',');
         value(call(o, u"Item", {Variant(i)}), depth + 1);
       }
-      out_.Append(u']');
+      out_.put(u']');
     }
   }
 
+  // [","] '"' key '":' with the key as it is.
   void member(bool& first, TextView key) {
-    if (!first) out_.Append(u',');
+    char16_t* w = out_.room(key.size() + 4);
+    if (!first) *w++ = u',';
     first = false;
-    out_.Append(u'"');
-    out_.Append(key);
-    out_.Append(u"\":");
+    *w++ = u'"';
+    if (!key.empty()) std::memcpy(w, key.data(), key.size() * sizeof(char16_t));
+    w += key.size();
+    *w++ = u'"';
+    *w++ = u':';
+    out_.done(w);
   }
 
   void array(const Array& a, int dim, std::vector<int32_t>& index, int depth) {
     enter(depth);
-    out_.Append(u'[');
+    out_.put(u'[');
     const auto& b = a.bound(dim);
     for (int32_t i = b.lower; i <= b.upper(); ++i) {
-      if (i > b.lower) out_.Append(u',');
+      if (i > b.lower) out_.put(u',');
       index[dim] = i;
       if (dim + 1 == a.dims())
         value(a.at(index), depth + 1);
       else
         array(a, dim + 1, index, depth + 1);
     }
-    out_.Append(u']');
+    out_.put(u']');
   }
 
-  strbuild::cStringBuilder& out_;
-  Text scratch_;
+  Sink& out_;
 };
 
 }  // namespace
 
 void append_number(Text& out, double d) {
-  if (!std::isfinite(d)) {
-    append_pointed(out, double_to_text(d));
-    return;
-  }
-  if (d == 0) {
-    out.push_back(u'0');
-    return;
-  }
-  if (d < 0) out.push_back(u'-');
-  const double a = std::fabs(d);
-  if (a < 1e15 && a == std::floor(a)) {
-    char buf[24];
-    auto r = std::to_chars(buf, buf + sizeof buf, static_cast<uint64_t>(a));
-    out.append(buf, r.ptr);
-    return;
-  }
-  Digits g;
-  digits_of(a, g);
-  const char* d0 = g.d;
-  if (g.exp >= 15 || g.exp < -4) {
-    out.push_back(static_cast<char16_t>(d0[0]));
-    if (g.n > 1) {
-      out.push_back(u'.');
-      out.append(d0 + 1, d0 + g.n);
-    }
-    char eb[16];
-    int len = std::snprintf(eb, sizeof eb, "E%c%02d", g.exp < 0 ? '-' : '+', std::abs(g.exp));
-    out.append(eb, eb + len);
-    return;
-  }
-  const int point = g.exp + 1;  // digits before the decimal point
-  if (point <= 0) {
-    out.append(u"0.");
-    out.append(static_cast<size_t>(-point), u'0');
-    out.append(d0, d0 + g.n);
-  } else if (point >= g.n) {
-    out.append(d0, d0 + g.n);
-    out.append(static_cast<size_t>(point - g.n), u'0');
-  } else {
-    out.append(d0, d0 + point);
-    out.push_back(u'.');
-    out.append(d0 + point, d0 + g.n);
-  }
+  char16_t buf[kNumberRoom];
+  out.append(buf, write_number(buf, d));
 }
 
-void write_json(strbuild::cStringBuilder& out, const Variant& v) { Writer(out).value(v, 0); }
-
 Text to_json(const Variant& v) {
-  strbuild::cStringBuilder out;
-  write_json(out, v);
-  return out.take();
+  Sink out;
+  Writer(out).value(v, 0);
+  return out.text();
 }
 
 void append_to_unicode(strbuild::cStringBuilder& out, TextView s) {

@@ -17,7 +17,6 @@ namespace orvane::json {
 inline constexpr int kMaxWriteDepth = 2048;
 
 Text to_json(const Variant& v);
-void write_json(strbuild::cStringBuilder& out, const Variant& v);
 
 // The number's text form as to_json writes it ("1234.5", "1E+15").
 void append_number(Text& out, double d);
