@@ -2,6 +2,7 @@
 #include "component/registry.h"
 #include "docgen/gera_docs_orvane.h"
 #include "funcs/funcoes_orvane.h"
+#include "platform/storage/orvane_arquivos.h"
 #include "strbuild/string_builder.h"
 #include "textpdf/gera_pdf.h"
 
@@ -25,6 +26,13 @@ void register_all_classes(Registry& r) {
   r.add(public_class<strbuild::cStringBuilder>(u"cStringBuilder"));
   r.add(public_class<textpdf::GeraPDF>(u"GeraPDF"));
   // Platform classes (office suites, storage component) are added here by their layers.
+  r.add(ClassInfo{u"OrvaneArquivos",
+                  {u"Tesmar.Orvane.OrvaneArquivos"},
+                  [](const ContextPtr& ctx) -> ObjectPtr {
+                    return std::make_shared<storage::OrvaneArquivos>(ctx);
+                  },
+                  &storage::OrvaneArquivos::table(),
+                  false});
 }
 
 }  // namespace orvane::component
