@@ -408,6 +408,12 @@ int cmd_classes(const std::vector<std::string>& a, std::ostream& out) {
       if (!m.doc.empty()) out << "\n      " << m.doc;
       out << "\n";
     }
+    for (const auto& e : c.members->enumerations()) {
+      out << "  Enum " << to_utf8(e.name) << " {";
+      for (size_t i = 0; i < e.values.size(); ++i)
+        out << (i ? ", " : " ") << to_utf8(e.values[i].first) << " = " << e.values[i].second;
+      out << " }\n";
+    }
   }
   if (!any && !a.empty()) throw UsageError("unknown class: " + a[0]);
   return 0;

@@ -15,6 +15,11 @@ MemberTable& MemberTable::add(Member m) {
   return *this;
 }
 
+MemberTable& MemberTable::enumeration(TextView name, std::vector<std::pair<Text, int32_t>> values) {
+  enumerations_.push_back(Enumeration{Text(name), std::move(values)});
+  return *this;
+}
+
 MemberTable& MemberTable::method(TextView name, std::vector<Param> params, VarType result,
                                  Invoker fn, std::string doc) {
   return add(Member{Text(name), CallKind::Method, std::move(params), result, std::move(fn),

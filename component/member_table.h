@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/error.h"
@@ -50,6 +51,13 @@ struct Member {
   std::string doc;  // one line for `orvane classes`
 };
 
+// A public enumeration of the class's interface: named Long constants that parameters
+// documented with its name take.
+struct Enumeration {
+  Text name;
+  std::vector<std::pair<Text, int32_t>> values;
+};
+
 // Parameter builders: ref(name, type) by reference, val(name, type) by value,
 // opt(name, type, default) optional.
 Param ref(TextView name, VarType type);
@@ -68,10 +76,12 @@ class MemberTable {
                             std::vector<Param> params = {});
   MemberTable& property_let(TextView name, Param value, Invoker fn, std::string doc = {});
   MemberTable& add(Member m);
+  MemberTable& enumeration(TextView name, std::vector<std::pair<Text, int32_t>> values);
 
   // A member of that name and kind (a method also answers a property get).
   const Member* find(TextView name, CallKind kind) const;
   const std::vector<Member>& members() const { return members_; }
+  const std::vector<Enumeration>& enumerations() const { return enumerations_; }
 
   // `bound`, when given, receives the arguments as the member saw them after the call
   // (omitted optionals with their defaults), one per declared parameter.
@@ -81,6 +91,7 @@ class MemberTable {
  private:
   Text class_name_;
   std::vector<Member> members_;
+  std::vector<Enumeration> enumerations_;
 };
 
 // Base for objects whose members come from a table.

@@ -1,6 +1,7 @@
 #include "funcs/funcoes_orvane.h"
 
 #include "funcs/aggregates.h"
+#include "funcs/files.h"
 #include "funcs/rounding.h"
 #include "funcs/rtf_members.h"
 #include "funcs/textclean.h"
@@ -22,6 +23,7 @@ const component::MemberTable& FuncoesOrvane::table() {
     add_unitchecks_members(t);
     json::add_json_members(t);
     add_rtf_members(t);
+    add_file_members(t);
     return t;
   }();
   return kTable;

@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache clang clang-format
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libsqlite3-dev sqlite3 unixodbc unixodbc-dev odbcinst libsqliteodbc
-  libzip-dev libpugixml-dev libcurl4-openssl-dev nlohmann-json3-dev libcli11-dev
+  libzip-dev libpugixml-dev libcurl4-openssl-dev libssl-dev nlohmann-json3-dev libcli11-dev
   libreoffice-writer-nogui libreofficekit-dev
   poppler-utils qpdf enscript ghostscript unrtf hyperfine
   nodejs npm python3

@@ -60,7 +60,8 @@ class S3rver {
 
   static std::string program() {
     if (const char* p = std::getenv("ORVANE_S3RVER")) return p;
-    for (std::string base : {std::string(ORVANE_BINARY_DIR), std::string(ORVANE_SOURCE_DIR) + "/build"}) {
+    for (std::string base :
+         {std::string(ORVANE_BINARY_DIR), std::string(ORVANE_SOURCE_DIR) + "/build"}) {
       std::string p = base + "/node/node_modules/.bin/s3rver";
       if (::access(p.c_str(), X_OK) == 0) return p;
     }
@@ -81,8 +82,17 @@ class S3rver {
       return;
     }
     std::string dir = data_.path().string();
-    std::vector<std::string> args = {prog, "-d", dir, "-a", "127.0.0.1", "-p", "0", "-s",
-                                     "--no-vhost-buckets", "--configure-bucket", bucket_};
+    std::vector<std::string> args = {prog,
+                                     "-d",
+                                     dir,
+                                     "-a",
+                                     "127.0.0.1",
+                                     "-p",
+                                     "0",
+                                     "-s",
+                                     "--no-vhost-buckets",
+                                     "--configure-bucket",
+                                     bucket_};
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);

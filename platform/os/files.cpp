@@ -82,16 +82,13 @@ void copy_file(TextView from, TextView to) {
   c.in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
   if (c.in < 0) throw errno_error(errno, from, err::kPathFileAccess);
   struct stat st;
-  if (::fstat(c.in, &st) != 0 || S_ISDIR(st.st_mode))
-    throw failure(err::kFileNotFound, from);
-  if (folder_exists(to))
-    throw failure(err::kPathFileAccess, to);
+  if (::fstat(c.in, &st) != 0 || S_ISDIR(st.st_mode)) throw failure(err::kFileNotFound, from);
+  if (folder_exists(to)) throw failure(err::kPathFileAccess, to);
 
   fs::path target(dst);
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  if (!fs::is_directory(folder))
-    throw failure(err::kPathNotFound, to);
+  if (!fs::is_directory(folder)) throw failure(err::kPathNotFound, to);
   std::string pattern = (folder / ("." + target.filename().string() + ".orvane-XXXXXX")).string();
   c.out = ::mkstemp(pattern.data());
   if (c.out < 0) throw errno_error(errno, to, err::kPathFileAccess);
@@ -116,13 +113,13 @@ void copy_file(TextView from, TextView to) {
     throw errno_error(errno, to, err::kDeviceIo);
   }
   c.out = -1;
-  if (::rename(c.temp.c_str(), dst.c_str()) != 0) throw errno_error(errno, to, err::kPathFileAccess);
+  if (::rename(c.temp.c_str(), dst.c_str()) != 0)
+    throw errno_error(errno, to, err::kPathFileAccess);
   c.temp.clear();
 }
 
 void delete_file(TextView path) {
-  if (!file_exists(path))
-    throw failure(err::kFileNotFound, path);
+  if (!file_exists(path)) throw failure(err::kFileNotFound, path);
   if (::unlink(to_utf8(path).c_str()) != 0) throw errno_error(errno, path, err::kPathFileAccess);
 }
 

@@ -134,7 +134,8 @@ int shell_open(const HostSettings& settings, TextView file, TextView working_fol
   if (path.front() != '/' && !folder.empty())
     path = folder + (folder.back() == '/' ? "" : "/") + path;
   struct stat st;
-  if (::stat(path.c_str(), &st) != 0) return errno == EACCES ? shell::kAccessDenied : shell::kFileNotFound;
+  if (::stat(path.c_str(), &st) != 0)
+    return errno == EACCES ? shell::kAccessDenied : shell::kFileNotFound;
   if (::access(path.c_str(), R_OK) != 0) return shell::kAccessDenied;
 
   std::string opener = settings.opener_command.empty() ? "xdg-open" : settings.opener_command;

@@ -99,8 +99,9 @@ struct PartialFile {
 }  // namespace
 
 S3Endpoint S3Endpoint::parse(TextView url) {
-  static const std::regex form(R"(^(https?)://([A-Za-z0-9.\-]+|\[[0-9A-Fa-f:.]+\])(?::(\d{1,5}))?/+([^/?#]+)/*([^?#]*)$)",
-                               std::regex::icase);
+  static const std::regex form(
+      R"(^(https?)://([A-Za-z0-9.\-]+|\[[0-9A-Fa-f:.]+\])(?::(\d{1,5}))?/+([^/?#]+)/*([^?#]*)$)",
+      std::regex::icase);
   std::string u = to_utf8(url);
   std::smatch m;
   if (!std::regex_match(u, m, form))
@@ -111,7 +112,8 @@ S3Endpoint S3Endpoint::parse(TextView url) {
   e.host = lower(m[2]);
   if (m[3].matched) {
     e.port = std::stoi(m[3]);
-    if (e.port < 1 || e.port > 65535) fail(T("Porta inválida no endereço do armazenamento: ") + Text(url));
+    if (e.port < 1 || e.port > 65535)
+      fail(T("Porta inválida no endereço do armazenamento: ") + Text(url));
   }
   e.bucket = m[4];
   e.prefix = m[5];
@@ -168,7 +170,8 @@ long perform(const S3Endpoint& ep, const std::string& access, const std::string&
   std::string url = ep.base_url() + uri;
   for (const auto& [name, value] : r.headers)
     if (name != "host") c.headers = curl_slist_append(c.headers, (name + ": " + value).c_str());
-  c.headers = curl_slist_append(c.headers, ("Authorization: " + authorization(r, access, secret)).c_str());
+  c.headers =
+      curl_slist_append(c.headers, ("Authorization: " + authorization(r, access, secret)).c_str());
   c.headers = curl_slist_append(c.headers, "Expect:");
   curl_easy_setopt(c.h, CURLOPT_URL, url.c_str());
   curl_easy_setopt(c.h, CURLOPT_PATH_AS_IS, 1L);  // keys may hold "//" or "./"
@@ -204,9 +207,11 @@ bool S3Client::get_object(const std::string& key, const fs::path& local_file) co
   fs::path folder = local_file.parent_path();
   if (folder.empty()) folder = ".";
   PartialFile part;
-  std::string pattern = (folder / ("." + local_file.filename().string() + ".orvane-XXXXXX")).string();
+  std::string pattern =
+      (folder / ("." + local_file.filename().string() + ".orvane-XXXXXX")).string();
   part.fd = ::mkstemp(pattern.data());
-  if (part.fd < 0) fail(T("Não foi possível gravar o arquivo ") + from_utf8(local_file.string()) + u".");
+  if (part.fd < 0)
+    fail(T("Não foi possível gravar o arquivo ") + from_utf8(local_file.string()) + u".");
   part.path = pattern;
   ::fchmod(part.fd, 0644);
 
@@ -238,7 +243,8 @@ bool S3Client::get_object(const std::string& key, const fs::path& local_file) co
 
 void S3Client::put_object(const std::string& key, const fs::path& local_file) const {
   Text local = from_utf8(local_file.string());
-  std::unique_ptr<FILE, decltype(&std::fclose)> in(std::fopen(local_file.c_str(), "rb"), std::fclose);
+  std::unique_ptr<FILE, decltype(&std::fclose)> in(std::fopen(local_file.c_str(), "rb"),
+                                                   std::fclose);
   std::error_code ec;
   if (!in || fs::is_directory(local_file, ec))
     fail(u"O arquivo " + local + T(" não pôde ser lido."));

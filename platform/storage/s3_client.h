@@ -19,8 +19,8 @@ inline constexpr int32_t kStorageError = 440;
 
 struct S3Endpoint {
   bool https = true;
-  std::string host;    // as written, lower case
-  int port = 0;        // 0 = the scheme's default
+  std::string host;  // as written, lower case
+  int port = 0;      // 0 = the scheme's default
   std::string bucket;
   std::string prefix;  // "" or "folder/" placed before every key
   std::string region;  // from an AWS host name, else "us-east-1"

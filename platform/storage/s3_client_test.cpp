@@ -1,4 +1,6 @@
 // The storage component against a real S3-compatible server on loopback.
+#include "platform/storage/s3_client.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -6,7 +8,6 @@
 #include "component/registry.h"
 #include "core/error.h"
 #include "platform/storage/orvane_arquivos.h"
-#include "platform/storage/s3_client.h"
 #include "testing/s3rver.h"
 #include "testing/testing.h"
 
@@ -119,9 +120,9 @@ TEST_F(Storage, BadArgumentsAreRefusedBeforeAnyTransfer) {
                 .description()
                 .find(T("Endereço do armazenamento inválido")),
             Text::npos);
-  EXPECT_NE(raised([&] { SalvarArquivo(u"http://127.0.0.1:9", kAccess, kSecret, u"z", file); })
-                .number(),
-            0);  // no bucket
+  EXPECT_NE(
+      raised([&] { SalvarArquivo(u"http://127.0.0.1:9", kAccess, kSecret, u"z", file); }).number(),
+      0);  // no bucket
   EXPECT_NE(raised([&] { SalvarArquivo(endpoint(), u"", kSecret, u"z", file); })
                 .description()
                 .find(T("não informada")),

@@ -22,15 +22,15 @@ inline constexpr const char* kEmptyPayloadHash =
 std::string uri_encode(std::string_view s, bool keep_slash);
 
 struct SigningRequest {
-  std::string method;          // "GET", "PUT"
-  std::string canonical_uri;   // already encoded, e.g. "/bucket/a%20b.pdf"
-  std::string canonical_query; // already encoded and sorted; usually ""
+  std::string method;           // "GET", "PUT"
+  std::string canonical_uri;    // already encoded, e.g. "/bucket/a%20b.pdf"
+  std::string canonical_query;  // already encoded and sorted; usually ""
   // Headers to sign, names in lower case (the map keeps them sorted); must include
   // "host" and "x-amz-date".
   std::map<std::string, std::string> headers;
-  std::string payload_hash;    // the x-amz-content-sha256 value
-  std::string amz_date;        // "20130524T000000Z"
-  std::string region;          // "us-east-1"
+  std::string payload_hash;  // the x-amz-content-sha256 value
+  std::string amz_date;      // "20130524T000000Z"
+  std::string region;        // "us-east-1"
   std::string service = "s3";
 };
 
