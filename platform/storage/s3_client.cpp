@@ -155,7 +155,10 @@ template <class Setup>
 long perform(const S3Endpoint& ep, const std::string& access, const std::string& secret,
              const std::string& method, const std::string& key, const std::string& payload_hash,
              const Text& what, Setup&& setup) {
-  std::string uri = "/" + uri_encode(ep.bucket, false) + "/" + uri_encode(ep.prefix + key, true);
+  size_t start = key.find_first_not_of('/');
+  std::string bare = start == std::string::npos ? std::string() : key.substr(start);
+  if (bare.empty()) fail(T("Nome de arquivo inválido: \"") + from_utf8(key) + u"\".");
+  std::string uri = "/" + uri_encode(ep.bucket, false) + "/" + uri_encode(ep.prefix + bare, true);
   SigningRequest r;
   r.method = method;
   r.canonical_uri = uri;

@@ -3,6 +3,9 @@
 // "https://host[:port]/bucket" (any further path is a key prefix); plain http is
 // accepted for stores on the local network.
 //
+// Leading slashes of a key are dropped: a key made from an absolute folder would
+// otherwise be refused by some stores and mean another object on others.
+//
 // Failures raise VbError kStorageError with a Portuguese description that names the
 // endpoint and the object, never the keys.
 #pragma once

@@ -88,6 +88,14 @@ TEST_F(Storage, OverwritingReplacesTheObjectAndTheLocalCopy) {
   EXPECT_EQ(n, 1u);
 }
 
+TEST_F(Storage, KeysMadeFromAbsoluteFoldersLoseTheirLeadingSlash) {
+  // A unit whose folder is a local path gives keys such as "/srv/modelos/os.docx".
+  SalvarArquivo(endpoint(), kAccess, kSecret, u"/srv/modelos/os.docx", local("os.docx", "modelo"));
+  EXPECT_EQ(read_file(to_utf8(ObterArquivo(endpoint(), kAccess, kSecret, u"srv/modelos/os.docx"))),
+            "modelo");
+  EXPECT_EQ(read_file(server_->object_file("srv/modelos/os.docx")), "modelo");
+}
+
 TEST_F(Storage, AMissingObjectGivesAnEmptyPathAndKeepsTheLocalFile) {
   write_file(temp_.path() / "nada.pdf", "local");
   EXPECT_EQ(ObterArquivo(endpoint(), kAccess, kSecret, u"sem/nada.pdf"), u"");
@@ -133,6 +141,10 @@ TEST_F(Storage, BadArgumentsAreRefusedBeforeAnyTransfer) {
             Text::npos);
   EXPECT_EQ(raised([&] { ObterArquivo(endpoint(), kAccess, kSecret, u"pasta/"); }).number(),
             kStorageError);
+  EXPECT_NE(raised([&] { SalvarArquivo(endpoint(), kAccess, kSecret, u"//", file); })
+                .description()
+                .find(T("Nome de arquivo inválido")),
+            Text::npos);
 }
 
 TEST(StorageEndpoint, ParsesPathStyleUrls) {
