@@ -10,6 +10,7 @@
 #include <sstream>
 #include <utility>
 
+#include "cli/demo_db_cmd.h"
 #include "cli/json_writer.h"
 #include "component/registry.h"
 #include "core/convert.h"
@@ -26,7 +27,7 @@ const char* kUsage = R"(usage:
               CLASS MEMBER [ARG...] [--then MEMBER [ARG...]]...
   orvane classes [CLASS]
   orvane demo [--out DIR]
-  orvane demo-db PATH [--force]
+  orvane demo-db PATH [--force] [--out DIR]
   orvane sql [--db URL] [--json] SQL
   orvane --help | --version
 
@@ -426,6 +427,7 @@ std::map<std::string, Subcommand>& subcommands() {
   static std::map<std::string, Subcommand> table = {
       {"call", cmd_call},
       {"classes", [](const auto& a, auto& out, auto&) { return cmd_classes(a, out); }},
+      {"demo-db", cmd_demo_db},
   };
   return table;
 }

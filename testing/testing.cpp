@@ -10,6 +10,8 @@
 #include <random>
 #include <sstream>
 
+#include "demo/demo_db.h"
+
 namespace orvane::testing {
 
 TempDir::TempDir() {
@@ -49,6 +51,12 @@ RunResult run_command(const std::string& command_line) {
   r.out = read_file(out);
   r.err = read_file(err);
   return r;
+}
+
+std::filesystem::path demo_database(const TempDir& dir) {
+  auto path = dir.path() / "demo.db";
+  demo::write_demo_database(path, dir.path(), true);
+  return path;
 }
 
 std::string read_file(const std::filesystem::path& p) {

@@ -40,6 +40,9 @@ struct RunResult {
 // Runs a command line through /bin/sh and captures its output.
 RunResult run_command(const std::string& command_line);
 
+// A fresh demo database, dir/demo.db, with the units' document and file folders under dir.
+std::filesystem::path demo_database(const TempDir& dir);
+
 std::string read_file(const std::filesystem::path& p);
 void write_file(const std::filesystem::path& p, std::string_view data);
 

@@ -1,0 +1,113 @@
+-- Products, stock costs, price tables and services.
+
+INSERT INTO Produtos (CodProduto, Descriçao, DescriçaoNF, DescrAlternativa, Aplicaçao, Unidade,
+                      CodFabricante, CodMarca, NCM, SituaçãoTributária, CodSituaçãoTributária,
+                      CSOSN, Pontos, PreçoVenda, Foto, Ativo) VALUES
+  (1001, 'CENTRAL DE ALARME AMT 2018 E SMART', 'CENTRAL ALARME MONITORADA AMT2018E',
+   'Central de alarme monitorada de 18 zonas com Ethernet e GPRS',
+   'Gerencia sensores, teclados e sirenes e envia os eventos à central de monitoramento.',
+   'UN', '4520018', 3001, '85311090', 'T', '000', '102', 0, 689.00, NULL, 1),
+  (1002, 'TECLADO LCD XAT 2000', 'TECLADO LCD P/ CENTRAL ALARME XAT2000', NULL,
+   'Arma e desarma o sistema e mostra o estado das zonas.',
+   'UN', '4520054', 3001, '85319000', 'T', '000', '102', 0, 219.00, NULL, 1),
+  (1003, 'SENSOR INFRAVERMELHO PASSIVO IVP 3000 MW', 'SENSOR IVP 3000 MW', 'Sensor de presença com dupla tecnologia',
+   'Detecta movimento em ambientes internos de até 12 m.',
+   'UN', '4540085', 3001, '85311090', 'T', '000', '102', 1, 89.90, NULL, 1),
+  (1004, 'SENSOR MAGNÉTICO DE ABERTURA XAS 4010', 'SENSOR MAGNETICO XAS4010', NULL,
+   'Protege portas e janelas contra abertura.',
+   'UN', '4540110', 3001, '85311090', 'T', '000', '102', 1, 54.90, NULL, 1),
+  (1005, 'SIRENE PIEZOELÉTRICA 120 DB', 'SIRENE PIEZO 120DB', NULL, NULL,
+   'UN', 'SP-120', 3002, '85311090', 'T', '000', '102', 0, 39.90, NULL, 1),
+  (1006, 'BATERIA SELADA 12V 7AH', 'BATERIA CHUMBO ACIDO 12V 7AH', NULL,
+   'Mantém a central funcionando na falta de energia.',
+   'UN', 'UP1270', 3006, '85072010', 'S', '060', '500', 0, 94.50, NULL, 1),
+  (1007, 'COMUNICADOR GPRS/4G XEG 4000 SMART', 'COMUNICADOR 4G XEG4000', 'Comunicador celular 4G com dois chips',
+   'Envia os eventos da central por rede celular quando a linha fixa falha.',
+   'UN', '4580024', 3001, '85176259', 'T', '000', '102', 0, 459.00, NULL, 1),
+  (1008, 'CÂMERA BULLET VHD 1220 B FULL HD', 'CAMERA BULLET HDCVI VHD1220B', 'Câmera bullet Full HD com infravermelho de 20 m',
+   'Imagem Full HD, uso externo, visão noturna.',
+   'UN', '4565265', 3001, '85258929', 'T', '000', '102', 0, 229.00, NULL, 1),
+  (1009, 'GRAVADOR DIGITAL MHDX 1108 8 CANAIS', 'DVR MHDX1108 8 CANAIS', NULL,
+   'Grava até oito câmeras com acesso pelo celular.',
+   'UN', '4580880', 3001, '85219090', 'T', '000', '102', 0, 899.00, NULL, 1),
+  (1010, 'FONTE CHAVEADA 12V 5A', 'FONTE CHAVEADA 12V 5A', NULL, NULL,
+   'UN', 'FT-1205', 3006, '85044010', 'T', '000', '102', 0, 49.90, NULL, 1),
+  (1011, 'CABO COAXIAL BIPOLAR 4MM', 'CABO COAXIAL BIPOLAR 4MM 80%', NULL, NULL,
+   'M', 'CB-4MM', 3006, '85442000', 'S', '060', '500', 0, 3.20, NULL, 1),
+  (1012, 'RASTREADOR GPS/4G ST4305', 'RASTREADOR VEICULAR ST4305', 'Rastreador veicular 4G com bloqueio remoto',
+   'Localização em tempo real com bateria interna.',
+   'UN', 'ST4305', 3004, '85269100', 'T', '000', '102', 0, 389.00, NULL, 1),
+  (1013, 'MÓDULO DE BLOQUEIO VEICULAR 12/24V', 'RELE BLOQUEIO VEICULAR 12/24V', NULL, NULL,
+   'UN', 'RB-1224', 3006, '85364900', 'T', '000', '102', 0, 79.00, NULL, 1),
+  (1014, 'BOTÃO DE PÂNICO SEM FIO XAP 8000', 'BOTAO PANICO SEM FIO XAP8000', NULL,
+   'Aciona a central de monitoramento em situação de emergência.',
+   'UN', '4540190', 3001, '85311090', 'T', '000', '102', 1, 69.90, NULL, 1),
+  (1015, 'CONTROLE REMOTO XAC 4000 SMART', 'CONTROLE REMOTO XAC4000', NULL, NULL,
+   'UN', '4540200', 3001, '85269200', 'T', '000', '102', 0, 42.00, NULL, 1),
+  (1016, 'SENSOR DE FUMAÇA ÓPTICO SEM FIO', 'DETECTOR FUMACA OPTICO S/ FIO', NULL,
+   'Detecta fumaça e dispara o alarme de incêndio.',
+   'UN', 'DFO-421', 3002, '85311090', 'T', '000', '102', 1, 139.00, NULL, 1);
+
+-- Stock 1 is the saleable stock; stock 2 the technicians' cars.
+INSERT INTO LocalizaProdutos (CodInterno, CodProduto, CodEmpresa, TipoEstoque, Localização, Quantidade,
+                              Custo, CustoGerencial, CustoReposição, CustoMédio) VALUES
+  (1, 1001, 1, 1, 'A-01-01', 14, 412.30, 431.00, 425.90, 418.75),
+  (2, 1002, 1, 1, 'A-01-02', 22, 128.40, 134.00, 131.50, 129.95),
+  (3, 1003, 1, 1, 'A-02-01', 96, 46.15, 49.00, 47.80, 46.90),
+  (4, 1004, 1, 1, 'A-02-02', 140, 22.70, 24.50, 23.40, 23.05),
+  (5, 1005, 1, 1, 'A-02-03', 58, 15.80, 17.00, 16.40, 16.10),
+  (6, 1006, 1, 1, 'B-01-01', 40, 58.90, 61.00, 60.20, 59.35),
+  (7, 1007, 1, 1, 'A-01-03', 11, 271.00, 285.00, 279.90, 274.60),
+  (8, 1008, 1, 1, 'C-01-01', 35, 132.60, 139.00, 136.80, 134.20),
+  (9, 1009, 1, 1, 'C-01-02', 6, 545.00, 569.00, 559.00, 551.40),
+  (10, 1010, 1, 1, 'B-01-02', 27, 21.30, 23.00, 22.10, 21.75),
+  (11, 1011, 1, 1, 'B-02-01', 1250, 1.45, 1.60, 1.52, 1.48),
+  (12, 1012, 1, 1, 'D-01-01', 48, 236.00, 248.00, 242.50, 239.10),
+  (13, 1013, 1, 1, 'D-01-02', 52, 31.20, 33.00, 32.40, 31.85),
+  (14, 1014, 1, 1, 'A-02-04', 30, 33.10, 35.00, 34.20, 33.60),
+  (15, 1015, 1, 1, 'A-02-05', 64, 18.40, 19.50, 18.90, 18.65),
+  (16, 1016, 1, 1, 'A-03-01', 18, 74.20, 78.00, 76.30, 75.10),
+  (17, 1001, 1, 2, 'VIATURA 03', 2, 405.00, 431.00, 425.90, 410.00),
+  (18, 1003, 1, 2, 'VIATURA 03', 6, 45.00, 49.00, 47.80, 45.50);
+
+INSERT INTO ProdutosTabelas (CodInterno, Descrição, UtilizaValoresProprios, UtilizaPrecoCusto, Ativo) VALUES
+  (1, 'Tabela padrão', 0, 0, 1),
+  (5, 'Tabela revenda e parceiros', 1, 1, 1),
+  (23, 'Fidelidade 24 meses', 1, 0, 1),
+  (24, 'Fidelidade 36 meses', 1, 0, 1);
+
+INSERT INTO ProdutosTabelasItens (CodInterno, CodTabela, TipoItem, CodProduto, PrecoVenda, PrecoCusto,
+                                  TipoIndice, ValorIndice) VALUES
+  (1, 5, 'P', 1001, 649.00, 398.00, NULL, NULL),
+  (2, 5, 'P', 1003, 84.90, 0, NULL, NULL),
+  (3, 5, 'P', 1004, 49.90, 12.50, NULL, NULL),
+  (4, 5, 'S', 1004, 0, 99.00, NULL, NULL),
+  (5, 23, 'P', 1001, NULL, NULL, 'V', 5.00),
+  (6, 23, 'P', 1002, NULL, NULL, 'P', 3),
+  (7, 23, 'P', 1003, NULL, NULL, 'V', 1.50),
+  (8, 23, 'P', 1007, NULL, NULL, 'P', 4),
+  (9, 24, 'P', 1001, NULL, NULL, 'V', 10.00),
+  (10, 24, 'P', 1002, NULL, NULL, 'P', 6),
+  (11, 24, 'P', 1003, NULL, NULL, 'V', 3.00),
+  (12, 24, 'P', 1007, NULL, NULL, 'P', 8),
+  (13, 24, NULL, 1004, NULL, NULL, 'V', 0.80);
+
+INSERT INTO Serviços (CodServiço, Descrição, CodTipoServiço, Valor, Ativo) VALUES
+  (501, 'INSTALAÇÃO DE SISTEMA DE ALARME', 1, 350.00, 1),
+  (502, 'VISITA TÉCNICA', 2, 95.00, 1),
+  (503, 'MANUTENÇÃO CORRETIVA (HORA TÉCNICA)', 2, 120.00, 1),
+  (504, 'INSTALAÇÃO DE RASTREADOR VEICULAR', 3, 150.00, 1),
+  (505, 'INFRAESTRUTURA DE CABEAMENTO (PONTO)', 1, 45.00, 1),
+  (506, 'CONFIGURAÇÃO DE GRAVADOR E CÂMERAS', 4, 180.00, 1),
+  (507, 'RETIRADA DE EQUIPAMENTO', 2, 80.00, 1);
+
+-- Service 8 is generated by the head office for its branches.
+INSERT INTO ServiçosAdicionais (CodInterno, Descrição, Valor, UnidadeGeração, EmpresaGeração, Ativo) VALUES
+  (1, 'PRONTA RESPOSTA TÁTICA', 49.90, NULL, NULL, 1),
+  (2, 'VÍDEO MONITORAMENTO', 79.90, NULL, NULL, 1),
+  (3, 'APLICATIVO DE CELULAR (ARME/DESARME)', 14.90, NULL, NULL, 1),
+  (4, 'RELATÓRIO DE ABERTURA E FECHAMENTO', 9.90, NULL, NULL, 1),
+  (5, 'PROTEÇÃO VEICULAR', 89.00, NULL, NULL, 1),
+  (6, 'ASSISTÊNCIA 24H VEICULAR', 29.90, NULL, NULL, 1),
+  (7, 'TELEMETRIA E CONTROLE DE JORNADA', 24.90, NULL, NULL, 1),
+  (8, 'MONITORAMENTO CONSOLIDADO DA MATRIZ', 0, 2393, 1, 1);
