@@ -101,21 +101,6 @@ double parse_point_number(const std::string& s, const std::string& form) {
   return d;
 }
 
-bool is_numeric_type(VarType t) {
-  switch (t) {
-    case VarType::Integer:
-    case VarType::Long:
-    case VarType::Single:
-    case VarType::Double:
-    case VarType::Currency:
-    case VarType::Decimal:
-    case VarType::Byte:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // Hooks of the database layer: opening --db and the @conn / @rs: forms.
 struct DbHooks {
   std::function<Variant(const std::string& url, const ContextPtr&)> open;

@@ -23,33 +23,9 @@ TextView trim_ws(TextView s) {
 [[noreturn]] void mismatch() { throw VbError(err::kTypeMismatch); }
 [[noreturn]] void null_use() { throw VbError(err::kInvalidUseOfNull); }
 
-// Decimal digits and exponent of |d| at `significant` digits: value = 0.DIGITS * 10^exp10
-// written as DIGITS with the decimal point after `point` digits.
-struct Digits {
-  std::string digits;  // no leading zeros, trailing zeros stripped; "0" for zero
-  int point = 1;       // position of the decimal point within digits (may be <0 or >size)
-  bool negative = false;
-};
+using Digits = DecimalDigits;
 
-Digits to_digits(double d, int significant) {
-  Digits r;
-  r.negative = std::signbit(d) && d != 0;
-  if (d == 0) {
-    r.digits = "0";
-    r.point = 1;
-    return r;
-  }
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", significant - 1, std::abs(d));
-  std::string s = buf;
-  size_t e = s.find('e');
-  for (size_t i = 0; i < e; ++i)
-    if (s[i] != '.') r.digits.push_back(s[i]);
-  int exp = std::stoi(s.substr(e + 1));
-  while (r.digits.size() > 1 && r.digits.back() == '0') r.digits.pop_back();
-  r.point = exp + 1;
-  return r;
-}
+Digits to_digits(double d, int significant) { return decimal_digits(d, significant); }
 
 Text digits_to_text(const Digits& g) {
   std::string out;

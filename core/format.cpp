@@ -83,15 +83,9 @@ struct Fixed {
 };
 
 Fixed to_fixed(double v, int decimals) {
-  char buf[400];
-  std::snprintf(buf, sizeof buf, "%.14e", std::abs(v));
-  std::string s = buf;
-  size_t e = s.find('e');
-  std::string digits;
-  for (size_t i = 0; i < e; ++i)
-    if (s[i] != '.') digits.push_back(s[i]);
-  int point = std::stoi(s.substr(e + 1)) + 1;  // digits before the decimal point
-  if (v == 0) digits = "0", point = 1;
+  DecimalDigits g = decimal_digits(v);
+  std::string digits = g.digits;
+  int point = g.point;  // digits before the decimal point
   // Pad so that the integer part and `decimals` fraction digits plus one exist.
   if (point <= 0) {
     digits.insert(0, static_cast<size_t>(-point + 1), '0');

@@ -57,6 +57,24 @@ Int128 pow10_128(int n) {
 
 }  // namespace
 
+DecimalDigits decimal_digits(double v, int significant) {
+  DecimalDigits r;
+  r.negative = std::signbit(v) && v != 0;
+  if (v == 0 || !std::isfinite(v)) {
+    r.digits = "0";
+    return r;
+  }
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*e", significant - 1, std::abs(v));
+  std::string s = buf;
+  size_t e = s.find('e');
+  for (size_t i = 0; i < e; ++i)
+    if (s[i] != '.') r.digits.push_back(s[i]);
+  while (r.digits.size() > 1 && r.digits.back() == '0') r.digits.pop_back();
+  r.point = std::stoi(s.substr(e + 1)) + 1;
+  return r;
+}
+
 Currency Currency::from_double(double v) {
   if (std::isnan(v)) throw VbError(err::kOverflow);
   double scaled = v * kScale;
@@ -65,14 +83,9 @@ Currency Currency::from_double(double v) {
   if (std::abs(scaled) >= 1e15) return from_raw(static_cast<int64_t>(std::nearbyint(scaled)));
   // Half to even on the value's 15-digit decimal text, so 0.00015 is a tie and not
   // 1.4999... ten-thousandths.
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.14e", std::abs(v));
-  std::string s = buf;
-  size_t e = s.find('e');
-  std::string digits;
-  for (size_t i = 0; i < e; ++i)
-    if (s[i] != '.') digits.push_back(s[i]);
-  int point = std::stoi(s.substr(e + 1)) + 1 + 4;  // digits before the point of v*10^4
+  DecimalDigits g = decimal_digits(v);
+  const std::string& digits = g.digits;
+  int point = g.point + 4;  // digits before the point of v*10^4
   Int128 kept = 0;
   for (int i = 0; i < point && i < static_cast<int>(digits.size()); ++i)
     kept = kept * 10 + (digits[i] - '0');
@@ -109,38 +122,15 @@ Decimal::Decimal(Int128 mantissa, int scale) : mantissa_(mantissa), scale_(scale
 }
 
 Decimal Decimal::from_double(double v) {
-  if (!std::isfinite(v)) throw VbError(err::kOverflow);
+  if (!std::isfinite(v) || std::abs(v) >= 7.9e28) throw VbError(err::kOverflow);
   // 15 significant digits, as the host platform converts doubles to decimals.
-  char buf[64];
-  snprintf(buf, sizeof buf, "%.14e", v);
-  double check = std::abs(v);
-  if (check >= 7.9e28) throw VbError(err::kOverflow);
-  std::string s = buf;
-  // mantissa digits and exponent
-  bool neg = s[0] == '-';
-  size_t p = neg ? 1 : 0;
-  std::string digits;
-  size_t e = s.find('e');
-  for (size_t i = p; i < e; ++i)
-    if (s[i] != '.') digits.push_back(s[i]);
-  int exp = std::stoi(s.substr(e + 1));
-  // value = 0.digits[0]digits[1..] * 10^(exp+1)
-  int scale = static_cast<int>(digits.size()) - 1 - exp;
-  while (scale > 0 && !digits.empty() && digits.back() == '0') {
-    digits.pop_back();
-    --scale;
-  }
+  DecimalDigits g = decimal_digits(v);
   Int128 m = 0;
-  for (char c : digits) m = m * 10 + (c - '0');
-  while (scale < 0) {
-    m *= 10;
-    ++scale;
-  }
-  while (scale > 28) {
-    m /= 10;
-    --scale;
-  }
-  return Decimal(neg ? -m : m, scale);
+  for (char c : g.digits) m = m * 10 + (c - '0');
+  int scale = static_cast<int>(g.digits.size()) - g.point;
+  for (; scale < 0; ++scale) m *= 10;
+  for (; scale > 28; --scale) m /= 10;
+  return Decimal(g.negative ? -m : m, scale);
 }
 
 Decimal Decimal::parse(std::string_view text) {

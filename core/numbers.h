@@ -17,6 +17,17 @@ namespace orvane {
 
 __extension__ typedef __int128 Int128;
 
+// The decimal digits of |v| at `significant` significant digits — the text the host
+// language shows a double as — so that rounding rules work on the value people see and
+// never on a binary artefact. `digits` has no trailing zeros ("0" for zero); the decimal
+// point stands after `point` digits (point may be <= 0 or beyond the digits).
+struct DecimalDigits {
+  std::string digits;
+  int point = 1;
+  bool negative = false;
+};
+DecimalDigits decimal_digits(double v, int significant = 15);
+
 class Currency {
  public:
   static constexpr int64_t kScale = 10000;

@@ -79,8 +79,10 @@ bool Variant::is_missing() const {
   return e && e->scode == kParamNotFound;
 }
 
-bool Variant::is_numeric_type() const {
-  switch (type()) {
+bool Variant::is_numeric_type() const { return orvane::is_numeric_type(type()); }
+
+bool is_numeric_type(VarType t) {
+  switch (t) {
     case VarType::Integer:
     case VarType::Long:
     case VarType::Single:

@@ -40,6 +40,9 @@ enum class VarType : uint16_t {
   Array = 0x2000,  // an array of variants
 };
 
+// Integer, Long, Single, Double, Currency, Decimal and Byte.
+bool is_numeric_type(VarType t);
+
 // The type name the host language gives (TypeName without the "()" of arrays).
 const char* var_type_name(VarType t);
 
