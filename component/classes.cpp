@@ -3,6 +3,7 @@
 #include "docgen/gera_docs_orvane.h"
 #include "funcs/funcoes_orvane.h"
 #include "platform/storage/orvane_arquivos.h"
+#include "platform/office/word/word.h"
 #include "strbuild/string_builder.h"
 #include "textpdf/gera_pdf.h"
 
@@ -33,6 +34,12 @@ void register_all_classes(Registry& r) {
                   },
                   &storage::OrvaneArquivos::table(),
                   false});
+  r.add(ClassInfo{
+      u"Word.Application",
+      {},
+      [](const ContextPtr& ctx) -> ObjectPtr { return office::word::Application::create(ctx); },
+      nullptr,
+      false});
 }
 
 }  // namespace orvane::component

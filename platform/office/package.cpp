@@ -123,8 +123,7 @@ Package Package::from_bytes(std::string bytes, std::string label, PackageLimits 
   p.src_->bytes = std::move(bytes);
   zip_error_t zerr;
   zip_error_init(&zerr);
-  zip_source_t* s =
-      zip_source_buffer_create(p.src_->bytes.data(), p.src_->bytes.size(), 0, &zerr);
+  zip_source_t* s = zip_source_buffer_create(p.src_->bytes.data(), p.src_->bytes.size(), 0, &zerr);
   if (!s) fail(oerr::kCorruptDocument, "O arquivo " + p.label_ + " não pôde ser lido.");
   p.src_->archive = zip_open_from_source(s, ZIP_RDONLY | ZIP_CHECKCONS, &zerr);
   if (!p.src_->archive) {
@@ -175,8 +174,8 @@ bool Package::changed(std::string_view name) const {
 const std::string& Package::read(std::string_view name) {
   Entry* e = find(name);
   if (!e)
-    fail(oerr::kCorruptDocument, "O documento " + label_ + " não tem a parte " +
-                                     std::string(name) + " (o arquivo está incompleto).");
+    fail(oerr::kCorruptDocument, "O documento " + label_ + " não tem a parte " + std::string(name) +
+                                     " (o arquivo está incompleto).");
   if (e->loaded || e->replaced) return e->data;
   auto idx = static_cast<zip_uint64_t>(e->index);
   zip_stat_t st;
@@ -204,8 +203,8 @@ const std::string& Package::read(std::string_view name) {
     if (got < 0) {
       std::string why = zip_error_strerror(zip_file_get_error(f));
       zip_fclose(f);
-      fail(oerr::kCorruptDocument, "A parte " + e->name + " do documento " + label_ +
-                                       " está corrompida (" + why + ").");
+      fail(oerr::kCorruptDocument,
+           "A parte " + e->name + " do documento " + label_ + " está corrompida (" + why + ").");
     }
     if (got == 0) break;
     data.append(buf, static_cast<size_t>(got));
@@ -257,7 +256,8 @@ void Package::save(const std::string& path, bool odf) const {
 
   std::vector<const Entry*> order;
   for (auto& e : entries_)
-    if (!e.removed && odf && e.name == "mimetype") order.insert(order.begin(), &e);
+    if (!e.removed && odf && e.name == "mimetype")
+      order.insert(order.begin(), &e);
     else if (!e.removed)
       order.push_back(&e);
 

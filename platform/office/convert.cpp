@@ -1,0 +1,257 @@
+#include "platform/office/convert.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <mutex>
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpedantic"
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wcast-function-type"
+#include <LibreOfficeKit/LibreOfficeKit.h>
+#include <LibreOfficeKit/LibreOfficeKitInit.h>
+#pragma GCC diagnostic pop
+
+#include "platform/office/errors.h"
+#include "platform/office/package.h"
+#include "platform/office/process.h"
+
+namespace orvane::office {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* extension_of(Format f) {
+  switch (f) {
+    case Format::Pdf:
+      return "pdf";
+    case Format::Doc:
+      return "doc";
+    case Format::Docx:
+      return "docx";
+    case Format::Odt:
+      return "odt";
+  }
+  return "pdf";
+}
+
+const char* filter_of(Format f) {
+  switch (f) {
+    case Format::Pdf:
+      return "pdf:writer_pdf_Export";
+    case Format::Doc:
+      return "doc:MS Word 97";
+    case Format::Docx:
+      return "docx:MS Word 2007 XML";
+    case Format::Odt:
+      return "odt:writer8";
+  }
+  return "pdf";
+}
+
+std::string temp_root() {
+  const char* t = std::getenv("TMPDIR");
+  std::string d = (t && *t) ? t : "/tmp";
+  while (d.size() > 1 && d.back() == '/') d.pop_back();
+  return d;
+}
+
+struct TempDir {
+  std::string path;
+  TempDir() {
+    std::string tmpl = temp_root() + "/orvane-convert-XXXXXX";
+    if (!mkdtemp(tmpl.data()))
+      fail(oerr::kConversion, "Não foi possível criar uma pasta temporária para a conversão.");
+    path = tmpl;
+  }
+  ~TempDir() {
+    std::error_code ec;
+    fs::remove_all(path, ec);
+  }
+};
+
+// The process-wide in-process converter. Started once; never restarted (LibreOfficeKit
+// cannot start twice in one process).
+struct Kit {
+  std::mutex m;
+  bool tried = false;
+  LibreOfficeKit* office = nullptr;
+  std::string profile;
+};
+
+Kit& kit() {
+  static Kit* k = new Kit;  // lives until exit, where stop_kit() shuts it down
+  return *k;
+}
+
+std::string& soffice_profile() {
+  static std::string* p = new std::string;
+  return *p;
+}
+
+void stop_kit() {
+  Kit& k = kit();
+  std::lock_guard<std::mutex> lock(k.m);
+  if (k.office) {
+    k.office->pClass->destroy(k.office);
+    k.office = nullptr;
+  }
+  std::error_code ec;
+  if (!k.profile.empty()) fs::remove_all(k.profile, ec);
+  if (!soffice_profile().empty()) fs::remove_all(soffice_profile(), ec);
+}
+
+// REQUIRES: k.m held.
+LibreOfficeKit* start_kit(Kit& k) {
+  if (k.tried) return k.office;
+  k.tried = true;
+  if (!libreoffice_installed()) return nullptr;
+  std::string tmpl = temp_root() + "/orvane-lok-XXXXXX";
+  if (!mkdtemp(tmpl.data())) return nullptr;
+  k.profile = tmpl;
+  k.office = lok_init_2(libreoffice_program_dir().c_str(), file_url(k.profile).c_str());
+  // Registered after LibreOffice's own libraries, so it runs before their teardown.
+  std::atexit(stop_kit);
+  return k.office;
+}
+
+void finish(const std::string& produced, const std::string& output, const std::string& how) {
+  std::error_code ec;
+  if (!fs::is_regular_file(produced, ec) || fs::file_size(produced, ec) == 0)
+    fail(oerr::kConversion, "O LibreOffice não gerou o arquivo " + output + how);
+  install_file_atomically(produced, output);
+}
+
+}  // namespace
+
+const std::string& libreoffice_program_dir() {
+  static const std::string dir = "/usr/lib/libreoffice/program";
+  return dir;
+}
+
+bool libreoffice_installed() {
+  return ::access((libreoffice_program_dir() + "/soffice").c_str(), X_OK) == 0;
+}
+
+std::string file_url(const std::string& path) {
+  std::string abs = path;
+  if (abs.empty() || abs[0] != '/') {
+    std::error_code ec;
+    abs = fs::absolute(path, ec).string();
+  }
+  static const char* hex = "0123456789ABCDEF";
+  std::string url = "file://";
+  for (unsigned char c : abs) {
+    if (std::isalnum(c) || std::strchr("/-._~", c))
+      url += static_cast<char>(c);
+    else {
+      url += '%';
+      url += hex[c >> 4];
+      url += hex[c & 15];
+    }
+  }
+  return url;
+}
+
+std::string path_from_url(const std::string& url) {
+  std::string s = url;
+  if (s.rfind("file:", 0) == 0 || s.rfind("FILE:", 0) == 0) s = s.substr(5);
+  std::string out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '%' && i + 2 < s.size() && std::isxdigit(static_cast<unsigned char>(s[i + 1])) &&
+        std::isxdigit(static_cast<unsigned char>(s[i + 2]))) {
+      out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else if (s[i] == '|') {
+      out += ':';
+    } else {
+      out += s[i] == '\\' ? '/' : s[i];
+    }
+  }
+  // "file:///x", "file:////x" and "file://localhost/x" all name /x.
+  if (out.rfind("//localhost/", 0) == 0) out = out.substr(11);
+  size_t slashes = 0;
+  while (slashes < out.size() && out[slashes] == '/') ++slashes;
+  if (slashes > 1) out = out.substr(slashes - 1);
+  return out;
+}
+
+bool in_process_converter_running() {
+  Kit& k = kit();
+  std::lock_guard<std::mutex> lock(k.m);
+  return k.office != nullptr;
+}
+
+void convert_with_soffice(const std::string& input, const std::string& output, Format format) {
+  if (!libreoffice_installed())
+    fail(oerr::kConversion,
+         "Não foi possível gerar " + output + ": o LibreOffice não está instalado.");
+  static std::mutex one_at_a_time;
+  std::lock_guard<std::mutex> lock(one_at_a_time);
+  if (soffice_profile().empty()) {
+    std::string tmpl = temp_root() + "/orvane-soffice-XXXXXX";
+    if (mkdtemp(tmpl.data())) soffice_profile() = tmpl;
+  }
+  TempDir work;
+  std::string ext = fs::path(input).extension().string();
+  std::string src = work.path + "/documento" + ext;
+  std::error_code ec;
+  fs::copy_file(input, src, ec);
+  if (ec) fail(oerr::kFileNotFound, "O arquivo " + input + " não foi encontrado.");
+  std::vector<std::string> argv = {libreoffice_program_dir() + "/soffice",
+                                   "--headless",
+                                   "--invisible",
+                                   "--nologo",
+                                   "--norestore",
+                                   "--nolockcheck",
+                                   "-env:UserInstallation=" + file_url(soffice_profile()),
+                                   "--convert-to",
+                                   filter_of(format),
+                                   "--outdir",
+                                   work.path + "/out",
+                                   src};
+  ProcessResult r = run_program(argv, 300);
+  std::string produced = work.path + "/out/documento." + extension_of(format);
+  if (r.status != 0 || !fs::exists(produced, ec)) {
+    std::string why = r.timed_out        ? " (tempo esgotado)"
+                      : r.output.empty() ? ""
+                                         : ": " + r.output.substr(0, 300);
+    fail(oerr::kConversion, "O LibreOffice não conseguiu converter " + input + why);
+  }
+  finish(produced, output, "");
+}
+
+void convert_document(const std::string& input, const std::string& output, Format format) {
+  std::error_code ec;
+  if (!fs::is_regular_file(input, ec))
+    fail(oerr::kFileNotFound, "O arquivo " + input + " não foi encontrado.");
+  Kit& k = kit();
+  {
+    std::lock_guard<std::mutex> lock(k.m);
+    if (LibreOfficeKit* office = start_kit(k)) {
+      TempDir work;
+      std::string produced = work.path + "/documento." + extension_of(format);
+      LibreOfficeKitDocument* doc = office->pClass->documentLoad(office, file_url(input).c_str());
+      if (!doc) {
+        char* e = office->pClass->getError(office);
+        std::string why = e ? e : "";
+        if (e) office->pClass->freeError(e);
+        fail(oerr::kConversion,
+             "O LibreOffice não conseguiu abrir " + input + (why.empty() ? "" : ": " + why));
+      }
+      int ok = doc->pClass->saveAs(doc, file_url(produced).c_str(), extension_of(format), nullptr);
+      doc->pClass->destroy(doc);
+      if (!ok) fail(oerr::kConversion, "O LibreOffice não conseguiu gravar " + output + ".");
+      finish(produced, output, ".");
+      return;
+    }
+  }
+  convert_with_soffice(input, output, format);
+}
+
+}  // namespace orvane::office

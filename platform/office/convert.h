@@ -1,0 +1,32 @@
+// Conversion of documents through LibreOffice: PDF, Word 97 (.doc), and the package
+// formats (.docx, .odt) for documents that arrive in another format.
+//
+// LibreOffice runs in-process through LibreOfficeKit, started on the first conversion
+// and reused for the rest of the process, one conversion at a time. When it cannot
+// start, every conversion runs a separate `soffice --headless --convert-to` instead.
+// The output file is written atomically: a failed conversion leaves no file (and no
+// truncated one) at the target path, and a previous file there stays as it was.
+#pragma once
+
+#include <string>
+
+namespace orvane::office {
+
+enum class Format { Pdf, Doc, Docx, Odt };
+
+// Where LibreOffice is installed, and whether it is.
+const std::string& libreoffice_program_dir();
+bool libreoffice_installed();
+
+// VbError 4198 (with the reason) when LibreOffice is missing or cannot convert.
+void convert_document(const std::string& input, const std::string& output, Format format);
+// Always through a separate soffice process.
+void convert_with_soffice(const std::string& input, const std::string& output, Format format);
+// True once the in-process converter has started (false when it could not).
+bool in_process_converter_running();
+
+// file:// URL of a local path (percent-encoded) and back.
+std::string file_url(const std::string& path);
+std::string path_from_url(const std::string& url);
+
+}  // namespace orvane::office
