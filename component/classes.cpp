@@ -2,8 +2,8 @@
 #include "component/registry.h"
 #include "docgen/gera_docs_orvane.h"
 #include "funcs/funcoes_orvane.h"
-#include "platform/storage/orvane_arquivos.h"
 #include "platform/office/word/word.h"
+#include "platform/storage/orvane_arquivos.h"
 #include "strbuild/string_builder.h"
 #include "textpdf/gera_pdf.h"
 

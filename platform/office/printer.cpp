@@ -2,6 +2,7 @@
 
 #include "platform/office/errors.h"
 #include "platform/office/process.h"
+#include "platform/os/shell.h"
 
 namespace orvane::office {
 
@@ -19,9 +20,8 @@ void print_file(const Context& ctx, const std::string& file, int copies) {
 }
 
 bool show_file(const Context& ctx, const std::string& file) {
-  std::string cmd = ctx.settings.opener_command.empty() ? "xdg-open" : ctx.settings.opener_command;
-  ProcessResult r = run_shell(cmd + " " + shell_quote(file), 60);
-  return r.status == 0;
+  // The same shell open as RunFile: detached, through the configured opener.
+  return os::shell_open(ctx.settings, from_utf8(file), u"", 1) >= 32;
 }
 
 }  // namespace orvane::office

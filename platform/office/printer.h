@@ -3,7 +3,7 @@
 // print_file sends a file to the printer `copies` times over: the configured printer
 // command (HostSettings::printer_command) run with the copies and the file appended,
 // or CUPS `lp -n COPIES FILE`. show_file opens a file with the desktop's program for
-// it: the configured opener command with the file appended, or xdg-open.
+// it through the shell open of RunFile (the configured opener, or xdg-open).
 #pragma once
 
 #include <string>
