@@ -260,18 +260,23 @@ void Converter::text_word(TextView word) {
   at_line_start_ = false;
 }
 
+bool Converter::is_open(TextView close) const {
+  const auto& codes = lists_.codes();
+  return std::any_of(codes.begin(), codes.end(), [&](const CodeLists::Entry& e) {
+    return e.code == close && e.status != u"K" && e.status != u"D";
+  });
+}
+
 void Converter::open_format(TextView close, TextView open) {
-  if (lists_.InNext(close)) return;
+  // A format already requested or open is not opened again: "\b x\b y" is one bold run,
+  // and the lists stay as short as the set of formats in use.
+  if (lists_.InNext(close) || is_open(close)) return;
   lists_.PushNext(Text(close));
   lists_.PushNextBeg(Text(open));
 }
 
 void Converter::close_format(TextView close) {
-  const auto& codes = lists_.codes();
-  bool open_now = std::any_of(codes.begin(), codes.end(), [&](const CodeLists::Entry& e) {
-    return e.code == close && e.status != u"K" && e.status != u"D";
-  });
-  if (open_now) {
+  if (is_open(close)) {
     // The formats opened inside it are closed with it and reopened after it.
     lists_.Codes2NextTill(close);
     lists_.KillCode(close);
@@ -351,7 +356,9 @@ void Converter::control_word(TextView w) {
   }
   if (w == u"\\pntext") {
     if (lists_.InNext(kListItem)) return;
-    open_format(kListItem, u"<li>");
+    // A new item even while the last one is open: everything open is closed below.
+    lists_.PushNext(Text(kListItem));
+    lists_.PushNextBeg(u"<li>");
     lists_.Codes2NextTill(u"</table>");
     lists_.KillCode(u"*");
     return;
@@ -393,6 +400,8 @@ Text Converter::ProcessAfterTextCodes() {
     }
   } else if (!lists_.InNext(kListItem)) {
     lists_.ReviveCode(kFont);
+    // The same font is open again: a request to reopen it would only nest a copy.
+    if (!font_tag_.empty() && lists_.InCodes(kFont, true)) lists_.RemoveFromNext(kFont);
   }
   const int k = lists_.LastKilled();
   if (k < 0) return {};

@@ -64,6 +64,7 @@ class Converter {
   void read_options(TextView options);
   void control_word(TextView word);
   void text_word(TextView word);
+  bool is_open(TextView close) const;
   void open_format(TextView close, TextView open);
   void close_format(TextView close);
   void set_font_part(Text& part, Text value);

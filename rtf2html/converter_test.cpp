@@ -140,6 +140,19 @@ TEST(Converter, ColoursFontsAndSizes) {
   EXPECT_EQ(html(head + u"\\cf1\\cf0  x}"), u" x");
 }
 
+TEST(Converter, ReopeningAnOpenFormatAddsNothing) {
+  EXPECT_EQ(html(u"{\\rtf1 \\b x\\b y\\b0  z}"), u"<b>xy</b> z");
+  const Text head = u"{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}";
+  EXPECT_EQ(html(head + u"\\cf1 a\\plain\\cf1 b}"), u"<font color=\"#FF0000\">ab</font>");
+  // The lists stay as short as the set of formats in use, however long the text.
+  Text rtf = head;
+  for (int i = 0; i < 500; ++i) rtf += u"\\b x\\plain\\cf1 y\\qc z\\i\\ul w";
+  Converter c;
+  Text out = c.rtf2html3(rtf + u"}");
+  expect_balanced(out);
+  EXPECT_LE(c.lists().codes().size(), 8u);
+}
+
 TEST(Converter, NumbersBeyondTheTablesFail) {
   const Text head = u"{\\rtf1{\\fonttbl{\\f0\\fnil Arial;}}{\\colortbl;\\red255\\green0\\blue0;}";
   for (Text body : {u"\\cf2 x}", u"\\cf99999999999999999999 x}", u"\\f1 x}", u"\\f-1 x}"}) {
