@@ -15,6 +15,7 @@
 #include "component/registry.h"
 #include "core/convert.h"
 #include "core/format.h"
+#include "platform/db/db.h"
 
 namespace orvane::cli {
 namespace {
@@ -101,17 +102,6 @@ double parse_point_number(const std::string& s, const std::string& form) {
   return d;
 }
 
-// Hooks of the database layer: opening --db and the @conn / @rs: forms.
-struct DbHooks {
-  std::function<Variant(const std::string& url, const ContextPtr&)> open;
-  std::function<Variant(const Variant& conn, const Text& sql)> recordset;
-};
-
-DbHooks& db_hooks() {
-  static DbHooks hooks;
-  return hooks;
-}
-
 class Invocation {
  public:
   Invocation(CallOptions opts, std::ostream& out, std::ostream& err)
@@ -126,9 +116,8 @@ class Invocation {
     const component::ClassInfo* info = component::Registry::global().find(from_utf8(cls));
     if (!info) throw UsageError("unknown class: " + cls + " (see `orvane classes`)");
     if (!opts_.db.empty()) {
-      if (!db_hooks().open) throw UsageError("--db: the database layer is not available");
       try {
-        conn_ = db_hooks().open(opts_.db, ctx_);
+        conn_ = db::as_variant(db::open_connection(from_utf8(opts_.db), ctx_));
       } catch (const VbError& e) {
         throw UsageError("--db " + opts_.db + ": " + to_utf8(e.description()));
       }
@@ -156,7 +145,7 @@ class Invocation {
     if (a.rfind("@rs:", 0) == 0) {
       if (conn_.is_empty()) throw UsageError("@rs: needs --db URL");
       try {
-        return db_hooks().recordset(conn_, from_utf8(after(4)));
+        return db::as_variant(db::open_recordset(conn_, from_utf8(after(4))));
       } catch (const VbError& e) {
         throw UsageError("@rs: " + to_utf8(e.description()));
       }

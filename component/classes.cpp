@@ -2,6 +2,7 @@
 #include "component/registry.h"
 #include "docgen/gera_docs_orvane.h"
 #include "funcs/funcoes_orvane.h"
+#include "platform/db/db.h"
 #include "platform/office/word/word.h"
 #include "platform/storage/orvane_arquivos.h"
 #include "strbuild/string_builder.h"
@@ -40,6 +41,7 @@ void register_all_classes(Registry& r) {
       [](const ContextPtr& ctx) -> ObjectPtr { return office::word::Application::create(ctx); },
       nullptr,
       false});
+  db::register_classes(r);
 }
 
 }  // namespace orvane::component

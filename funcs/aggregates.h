@@ -23,6 +23,10 @@ Variant DSum(const Variant& conn, TextView campo, TextView tabela, TextView filt
 Variant DAvg(const Variant& conn, TextView campo, TextView tabela, TextView filtro = u"");
 Variant DCount(const Variant& conn, TextView campo, TextView tabela, TextView filtro = u"");
 
+// The SQL texts the lookups run ("Min", "Max", "Sum", "Avg" or "Count" for `fn`).
+Text dlookup_sql(TextView campo, TextView tabela, TextView filtro);
+Text aggregate_sql(TextView fn, TextView campo, TextView tabela, TextView filtro);
+
 void add_aggregate_members(component::MemberTable& t);
 
 }  // namespace orvane::funcs

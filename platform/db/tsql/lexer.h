@@ -1,0 +1,28 @@
+// Tokens of SQL Server's dialect: identifiers (plain, [bracketed] or "quoted"),
+// numbers, 'strings' (N'...' too), variables and operators. Comments are skipped.
+// A number ends where a letter starts ("5Union" is 5 then Union), as SQL Server reads it.
+#pragma once
+
+#include <vector>
+
+#include "core/text.h"
+
+namespace orvane::db::tsql {
+
+enum class Tok : uint8_t { End, Ident, QuotedIdent, Number, String, Variable, Op };
+
+struct Token {
+  Tok kind = Tok::End;
+  Text text;              // identifier name, number text, string value, or the operator
+  bool national = false;  // N'...'
+  size_t pos = 0;         // offset in the source, for messages
+};
+
+// Throws VbError (a database error) on an unterminated string, identifier or comment,
+// or a character that has no place in SQL.
+std::vector<Token> tokenize(TextView sql);
+
+// Upper-case with accented Latin letters folded too: how names are compared.
+Text fold(TextView s);
+
+}  // namespace orvane::db::tsql
