@@ -4,6 +4,7 @@
 #include "funcs/funcoes_orvane.h"
 #include "platform/db/db.h"
 #include "platform/office/word/word.h"
+#include "platform/office/writer/writer.h"
 #include "platform/storage/orvane_arquivos.h"
 #include "strbuild/string_builder.h"
 #include "textpdf/gera_pdf.h"
@@ -42,6 +43,13 @@ void register_all_classes(Registry& r) {
       nullptr,
       false});
   db::register_classes(r);
+  r.add(ClassInfo{u"com.sun.star.ServiceManager",
+                  {},
+                  [](const ContextPtr& ctx) -> ObjectPtr {
+                    return office::writer::ServiceManager::create(ctx);
+                  },
+                  nullptr,
+                  false});
 }
 
 }  // namespace orvane::component
