@@ -12,6 +12,7 @@
 
 #include "cli/demo_db_cmd.h"
 #include "cli/json_writer.h"
+#include "cli/sql_cmd.h"
 #include "component/registry.h"
 #include "core/convert.h"
 #include "core/format.h"
@@ -402,6 +403,7 @@ std::map<std::string, Subcommand>& subcommands() {
       {"call", cmd_call},
       {"classes", [](const auto& a, auto& out, auto&) { return cmd_classes(a, out); }},
       {"demo-db", cmd_demo_db},
+      {"sql", cmd_sql},
   };
   return table;
 }

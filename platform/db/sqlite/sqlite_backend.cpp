@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <unordered_map>
@@ -340,6 +341,11 @@ Variant SqliteCursor::value(int i, AdoType as, const SqlType& declared) const {
     case SQLITE_FLOAT: {
       double d = sqlite3_column_double(stmt_, i);
       if (as == AdoType::Double || as == AdoType::Variant) return Variant(d);
+      if (as == AdoType::Currency && std::fabs(d) < 9e10) {
+        // Money is stored to four places: rounding the scaled value (half to even, the
+        // default rounding mode) is exact there and avoids a decimal round trip.
+        return Variant(Currency::from_raw(static_cast<int64_t>(std::nearbyint(d * 10000.0))));
+      }
       return typed_value(Variant(d), as, declared);
     }
     case SQLITE_TEXT: {

@@ -16,6 +16,27 @@ bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 }  // namespace
 
+bool is_reserved(TextView word) {
+  static const char* const kWords[] = {
+      "SELECT", "FROM", "WHERE", "GROUP", "BY",      "HAVING",    "ORDER",    "UNION", "ALL",
+      "INNER",  "LEFT", "RIGHT", "FULL",  "OUTER",   "CROSS",     "JOIN",     "ON",    "AND",
+      "OR",     "NOT",  "AS",    "WITH",  "CASE",    "WHEN",      "THEN",     "ELSE",  "END",
+      "IN",     "IS",   "NULL",  "LIKE",  "BETWEEN", "EXISTS",    "DISTINCT", "TOP",   "SET",
+      "VALUES", "INTO", "ASC",   "DESC",  "EXCEPT",  "INTERSECT", "COLLATE"};
+  if (word.size() < 2 || word.size() > 9) return false;
+  char up[10];
+  for (size_t i = 0; i < word.size(); ++i) {
+    char16_t c = word[i];
+    if (c >= u'a' && c <= u'z') c -= 32;
+    if (c < u'A' || c > u'Z') return false;
+    up[i] = static_cast<char>(c);
+  }
+  std::string_view w(up, word.size());
+  for (const char* k : kWords)
+    if (w == k) return true;
+  return false;
+}
+
 Text fold(TextView s) {
   Text out(s);
   for (auto& c : out) c = vb::UpperChar(c);
@@ -114,6 +135,7 @@ std::vector<Token> tokenize(TextView sql) {
       size_t j = i + 1;
       while (j < n && is_ident_part(sql[j])) ++j;
       t.text = Text(sql.substr(i, j - i));
+      t.reserved = t.kind == Tok::Ident && is_reserved(t.text);
       i = j;
     } else {
       t.kind = Tok::Op;

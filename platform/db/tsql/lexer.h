@@ -15,12 +15,16 @@ struct Token {
   Tok kind = Tok::End;
   Text text;              // identifier name, number text, string value, or the operator
   bool national = false;  // N'...'
+  bool reserved = false;  // a reserved word (never a name unless bracketed)
   size_t pos = 0;         // offset in the source, for messages
 };
 
 // Throws VbError (a database error) on an unterminated string, identifier or comment,
 // or a character that has no place in SQL.
 std::vector<Token> tokenize(TextView sql);
+
+// True for the words that end or shape a clause (SELECT, FROM, JOIN, AS, WHEN...).
+bool is_reserved(TextView word);
 
 // Upper-case with accented Latin letters folded too: how names are compared.
 Text fold(TextView s);

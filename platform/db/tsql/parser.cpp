@@ -8,13 +8,6 @@
 namespace orvane::db::tsql {
 namespace {
 
-constexpr std::array<const char16_t*, 43> kReserved = {
-    u"SELECT", u"FROM", u"WHERE", u"GROUP", u"BY",      u"HAVING",    u"ORDER",    u"UNION", u"ALL",
-    u"INNER",  u"LEFT", u"RIGHT", u"FULL",  u"OUTER",   u"CROSS",     u"JOIN",     u"ON",    u"AND",
-    u"OR",     u"NOT",  u"AS",    u"WITH",  u"CASE",    u"WHEN",      u"THEN",     u"ELSE",  u"END",
-    u"IN",     u"IS",   u"NULL",  u"LIKE",  u"BETWEEN", u"EXISTS",    u"DISTINCT", u"TOP",   u"SET",
-    u"VALUES", u"INTO", u"ASC",   u"DESC",  u"EXCEPT",  u"INTERSECT", u"COLLATE"};
-
 constexpr std::array<const char16_t*, 18> kPassthrough = {
     u"CREATE",   u"DROP",      u"ALTER",   u"PRAGMA",  u"BEGIN",   u"COMMIT",
     u"ROLLBACK", u"END",       u"VACUUM",  u"ANALYZE", u"REINDEX", u"ATTACH",
@@ -149,7 +142,7 @@ class Parser {
   }
 
   bool is_name(const Token& t) const {
-    return t.kind == Tok::QuotedIdent || (t.kind == Tok::Ident && !one_of(t, kReserved));
+    return t.kind == Tok::QuotedIdent || (t.kind == Tok::Ident && !t.reserved);
   }
 
   // name or schema.name (the schema is dropped: one database, one owner).
@@ -579,7 +572,7 @@ class Parser {
         return e;
       }
       bool builtin = (word_is(t, u"LEFT") || word_is(t, u"RIGHT")) && is_op(u"(", 1);
-      if (one_of(t, kReserved) && !builtin) fail_near("an expression expected");
+      if (t.reserved && !builtin) fail_near("an expression expected");
     }
     // A name: column, qualified column, or function call.
     Text first = next().text;
