@@ -317,7 +317,7 @@ class Parser {
       expect_op(u")");
       return inner;
     }
-    if (peek().kind == Tok::Ident && is_op(u"(", 1) && !word_is(peek(), u"WITH"))
+    if (peek().kind == Tok::Ident && is_op(u"(", 1) && !one_of(peek(2), kHints))
       unsupported("table function " + to_utf8(peek().text));
     t->name = object_name();
     hints();

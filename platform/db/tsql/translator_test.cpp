@@ -49,9 +49,177 @@ std::string tr(const char* sql) {
   return translate(from_utf8(sql), s).sql;
 }
 
+TEST(Lexer, TokensOfTheDialect) {
+  auto t = tokenize(T("Select [Nome X], N'ação', 'it''s' From T Where a=5Union--c\n/* x */ 1.5e3"));
+  ASSERT_GE(t.size(), 14u);
+  EXPECT_EQ(t[1].kind, Tok::QuotedIdent);
+  EXPECT_EQ(t[1].text, u"Nome X");
+  EXPECT_TRUE(t[3].national);
+  EXPECT_EQ(t[3].text, T("ação"));
+  EXPECT_EQ(t[5].text, u"it's");
+  EXPECT_EQ(t[11].text, u"5");  // a number ends where a letter starts
+  EXPECT_EQ(t[12].text, u"Union");
+  EXPECT_EQ(t[13].text, u"1.5e3");
+  EXPECT_THROW(tokenize(u"Select 'open"), VbError);
+  EXPECT_THROW(tokenize(u"Select [open"), VbError);
+  EXPECT_THROW(tokenize(u"Select ` From T"), VbError);
+}
+
 TEST(Translator, TopAndNoLock) {
   EXPECT_EQ(tr("Select Top 1 S3Ativo From Unidades With (NoLock)  Where CodUnidade=3"),
             "SELECT [S3Ativo] FROM [Unidades] WHERE ([CodUnidade] = 3) LIMIT 1");
+  EXPECT_EQ(tr("Select Top 1 1"), "SELECT 1 LIMIT 1");
+  EXPECT_EQ(tr("Select Nome From Clientes (NoLock) Order By Nome Desc"),
+            "SELECT [Nome] FROM [Clientes] ORDER BY [Nome] COLLATE NOCASE DESC");
+  // TOP inside a subquery keeps its own ORDER BY and LIMIT.
+  EXPECT_EQ(tr("Select (Select Top 1 Ordem From OSs Where Cliente=Clientes.CodCliente Order By "
+               "Ordem Desc) As U From Clientes"),
+            "SELECT (SELECT [Ordem] FROM [OSs] WHERE ([Cliente] = [Clientes].[CodCliente]) ORDER "
+            "BY [Ordem] DESC LIMIT 1) AS [U] FROM [Clientes]");
+}
+
+TEST(Translator, StarExpandsFromTheSchemaWithItsSpelling) {
+  MapSchema s = demo();
+  Translation t = translate(u"select * from unidades u", s);
+  EXPECT_EQ(t.sql, "SELECT [u].[CodUnidade], [u].[S3Ativo], [u].[Nome] FROM [Unidades] AS [u]");
+  ASSERT_TRUE(t.columns_known);
+  EXPECT_EQ(t.columns[1].name, u"S3Ativo");
+  EXPECT_EQ(ado_type(t.columns[1].type), AdoType::Boolean);
+  EXPECT_EQ(t.base_table, u"Unidades");
+  Translation unknown = translate(u"Select * From Nowhere", s);
+  EXPECT_FALSE(unknown.columns_known);
+  Translation rowid = translate(u"Select Nome From Clientes", s, Options{true});
+  EXPECT_EQ(rowid.sql, "SELECT [Nome], [Clientes]._rowid_ FROM [Clientes]");
+  EXPECT_TRUE(rowid.has_rowid);
+}
+
+TEST(Translator, FunctionsBecomeSqliteForms) {
+  EXPECT_EQ(tr("Select Isnull(Nome,'') From Clientes"),
+            "SELECT ifnull([Nome], '') FROM [Clientes]");
+  EXPECT_EQ(tr("Select NullIf(Nome,'x') From Clientes"),
+            "SELECT nullif([Nome], 'x') FROM [Clientes]");
+  EXPECT_EQ(tr("Select LEN(Nome) From Clientes"), "SELECT length(rtrim([Nome])) FROM [Clientes]");
+  EXPECT_EQ(tr("Select Left(Nome,3) From Clientes"), "SELECT substr([Nome], 1, 3) FROM [Clientes]");
+  EXPECT_EQ(tr("Select Right(Nome,3) From Clientes"),
+            "SELECT (CASE WHEN 3 > 0 THEN substr([Nome], -(3)) ELSE '' END) FROM [Clientes]");
+  EXPECT_EQ(tr("Select RTrim(LTRIM(Nome)) From Clientes"),
+            "SELECT rtrim(ltrim([Nome])) FROM [Clientes]");
+  EXPECT_EQ(tr("Select Round(ValorNF,2) From Clientes"),
+            "SELECT round([ValorNF], 2) FROM [Clientes]");
+  EXPECT_EQ(tr("Select GetDate()"), "SELECT @orvane_now");
+  EXPECT_EQ(tr("Select DateDiff(Day,DataAbertura,GetDate()) From OSs"),
+            "SELECT CAST(julianday(date(@orvane_now)) - julianday(date([DataAbertura])) AS "
+            "INTEGER) FROM [OSs]");
+  EXPECT_EQ(tr("Select Count(1), Count(*) From OSs"), "SELECT count(1), count(*) FROM [OSs]");
+  EXPECT_NE(tr("Select IsNumeric(Nome) From Clientes").find("GLOB '*[^0-9.]*'"), std::string::npos);
+}
+
+TEST(Translator, PlusConcatenatesTextsAddsNumbersAndDays) {
+  EXPECT_EQ(tr("Select Nome+' '+Nome From Clientes"),
+            "SELECT (([Nome] || ' ') || [Nome]) FROM [Clientes]");
+  EXPECT_EQ(tr("Select Ordem+1 From OSs"), "SELECT ([Ordem] + 1) FROM [OSs]");
+  EXPECT_EQ(tr("Select DataAgenda+2 From OSs"),
+            "SELECT strftime('%Y-%m-%d %H:%M:%S', julianday([DataAgenda]) + (2)) FROM [OSs]");
+  // A date plus a date adds the second's days since 1900-01-01, as SQL Server does.
+  EXPECT_EQ(tr("Select DataAgenda+HoraAgenda From OSs"),
+            "SELECT strftime('%Y-%m-%d %H:%M:%S', julianday([DataAgenda]) + "
+            "(julianday([HoraAgenda]) - 2415020.5)) FROM [OSs]");
+  EXPECT_EQ(tr("Select Valor/2 From OSs"), "SELECT (CAST([Valor] AS REAL) / 2) FROM [OSs]");
+  EXPECT_EQ(tr("Select Ordem/2 From OSs"), "SELECT ([Ordem] / 2) FROM [OSs]");
+}
+
+TEST(Translator, TextComparisonsAndDatesLiterals) {
+  EXPECT_EQ(tr("Select 1 From OSs Where Status<>'C' And Ordem=1"),
+            "SELECT 1 FROM [OSs] WHERE (([Status] <> 'C' COLLATE NOCASE) AND ([Ordem] = 1))");
+  EXPECT_EQ(tr("Select 1 From OSs Where Status In ('B','F')"),
+            "SELECT 1 FROM [OSs] WHERE ([Status] COLLATE NOCASE IN ('B', 'F'))");
+  EXPECT_EQ(tr("Select 1 From OSs Where DataAbertura>='12/31/2025'"),
+            "SELECT 1 FROM [OSs] WHERE ([DataAbertura] >= '2025-12-31 00:00:00')");
+  EXPECT_EQ(tr("Select 1 From OSs Where Ordem Not In (Select CodCliente From Clientes)"),
+            "SELECT 1 FROM [OSs] WHERE ([Ordem] NOT IN (SELECT [CodCliente] FROM [Clientes]))");
+  EXPECT_EQ(tr("Select Case Status When 'a' Then 1 Else 0 End, Case When Ordem>1 Then 'x' End "
+               "From OSs"),
+            "SELECT CASE [Status] COLLATE NOCASE WHEN 'a' THEN 1 ELSE 0 END, CASE WHEN ([Ordem] > "
+            "1) THEN 'x' END FROM [OSs]");
+}
+
+TEST(Translator, JoinsDerivedTablesUnionsAndGrouping) {
+  EXPECT_EQ(tr("Select O.Ordem, C.Nome From OSs O Inner Join Clientes C On O.Cliente=C.CodCliente "
+               "Left Outer Join (Select CodCliente As K From Clientes) D On D.K=C.CodCliente"),
+            "SELECT [O].[Ordem], [C].[Nome] FROM [OSs] AS [O] INNER JOIN [Clientes] AS [C] ON "
+            "([O].[Cliente] = [C].[CodCliente]) LEFT JOIN (SELECT [CodCliente] AS [K] FROM "
+            "[Clientes]) AS [D] ON ([D].[K] = [C].[CodCliente])");
+  EXPECT_EQ(tr("Select Ordem From OSs Where Cliente=1Union All Select -1 As Ordem Order By Ordem"),
+            "SELECT [Ordem] FROM [OSs] WHERE ([Cliente] = 1) UNION ALL SELECT (-1) AS [Ordem] "
+            "ORDER BY [Ordem]");
+  EXPECT_EQ(tr("Select Top 1 Ordem From OSs Union Select 2"),
+            "SELECT * FROM (SELECT [Ordem] FROM [OSs] LIMIT 1) UNION SELECT 2");
+  EXPECT_EQ(tr("Select Distinct Isnull(Status,'') From OSs Group By Isnull(Status,'') Having "
+               "Count(1)>1 Order By Min(Ordem)"),
+            "SELECT DISTINCT ifnull([Status], '') FROM [OSs] GROUP BY ifnull([Status], '') COLLATE "
+            "NOCASE HAVING (count(1) > 1) ORDER BY min([Ordem])");
+}
+
+TEST(Translator, ActionStatements) {
+  EXPECT_EQ(tr("Update Clientes Set Nome='x', ValorNF=null Where CodCliente=5"),
+            "UPDATE [Clientes] SET [Nome] = 'x', [ValorNF] = NULL WHERE ([CodCliente] = 5)");
+  EXPECT_EQ(tr("Delete From OSs Where Isnull(Ordem,0)=0"),
+            "DELETE FROM [OSs] WHERE (ifnull([Ordem], 0) = 0)");
+  EXPECT_EQ(tr("Delete OSs"), "DELETE FROM [OSs]");
+  EXPECT_EQ(tr("Insert Into OSs (Ordem, DataAbertura) Values (1, '20260105')"),
+            "INSERT INTO [OSs] ([Ordem], [DataAbertura]) VALUES (1, '2026-01-05 00:00:00')");
+  EXPECT_EQ(tr("create table X (a int)"), "create table X (a int)");
+}
+
+TEST(Translator, ResultTypes) {
+  MapSchema s = demo();
+  auto types = [&](const char* sql) {
+    std::vector<AdoType> out;
+    for (const auto& c : translate(from_utf8(sql), s).columns) out.push_back(ado_type(c.type));
+    return out;
+  };
+  EXPECT_EQ(types("Select Sum(Valor), Count(1), Avg(Ordem), Max(DataAbertura), Nome+'x', "
+                  "Valor*Ordem, 1.5, Case When 1=1 Then Valor Else 0 End From OSs, Clientes"),
+            (std::vector<AdoType>{AdoType::Currency, AdoType::Integer, AdoType::Integer,
+                                  AdoType::DBTimeStamp, AdoType::VarChar, AdoType::Currency,
+                                  AdoType::Numeric, AdoType::Currency}));
+}
+
+TEST(Translator, ConstructsOutsideTheSubsetNameThemselves) {
+  auto message = [](const char* sql) {
+    try {
+      tr(sql);
+    } catch (const VbError& e) {
+      EXPECT_EQ(e.number(), kDbCommandError);
+      return to_utf8(e.description());
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ(message("Select Top 5 Percent Nome From Clientes"),
+            "unsupported SQL construct: TOP ... PERCENT");
+  EXPECT_EQ(message("Select Soundex(Nome) From Clientes"),
+            "unsupported SQL construct: function Soundex");
+  EXPECT_EQ(message("Select @x"), "unsupported SQL construct: variable @x");
+  EXPECT_EQ(message("Select Nome From Clientes With (Index(1))"),
+            "unsupported SQL construct: table hint Index");
+  EXPECT_EQ(message("Select * From A Cross Apply B"), "unsupported SQL construct: CROSS APPLY");
+  EXPECT_EQ(message("Merge Into T"), "unsupported SQL construct: MERGE statement");
+  EXPECT_EQ(message("Select Nome From Clientes Where Nome Like '[a]%'"),
+            "unsupported SQL construct: LIKE pattern with [ ]");
+  EXPECT_NE(message("Select Nome From").find("syntax error near end of text"), std::string::npos);
+  EXPECT_NE(message("Select (1"), "no error");
+}
+
+TEST(Types, DeclaredNames) {
+  EXPECT_EQ(parse_sql_type(std::string_view("varchar(60)")), sql_type(SqlBase::VarChar, 60));
+  SqlType d = parse_sql_type(std::string_view("DECIMAL(18, 2)"));
+  EXPECT_EQ(d.base, SqlBase::Decimal);
+  EXPECT_EQ(d.scale, 2);
+  EXPECT_EQ(ado_type(parse_sql_type(std::string_view("int identity(1,1)"))), AdoType::Integer);
+  EXPECT_EQ(ado_type(parse_sql_type(std::string_view("nvarchar(max)"))), AdoType::VarWChar);
+  EXPECT_FALSE(parse_sql_type(std::string_view("geography")).known());
+  EXPECT_EQ(wider(sql_type(SqlBase::Int), sql_type(SqlBase::Money)).base, SqlBase::Money);
+  EXPECT_EQ(wider(sql_type(SqlBase::DateTime), sql_type(SqlBase::Int)).base, SqlBase::DateTime);
 }
 
 }  // namespace
