@@ -1,7 +1,9 @@
 #include "funcs/files.h"
 
 #include "component/registry.h"
+#include "core/convert.h"
 #include "core/error.h"
+#include "funcs/aggregates.h"
 #include "funcs/funcoes_orvane.h"
 #include "platform/os/files.h"
 #include "platform/os/shell.h"
@@ -16,6 +18,65 @@ using component::val;
 namespace {
 
 bool is_separator(char16_t c) { return c == u'\\' || c == u'/'; }
+
+constexpr TextView kStorageProgId = u"Tesmar.Orvane.OrvaneArquivos";
+// A store failure with this text is the component's "nothing to report".
+constexpr TextView kNothingReturned = u"N\u00e3o retornou nenhum resultado";
+
+// "Report and go on": an unexpected error of one step shows the standard failure
+// message and the next step follows.
+template <class F>
+void reporting(const Context& ctx, F&& step) {
+  try {
+    step();
+  } catch (...) {
+    VbError e = current_error();
+    ctx.show(ui::standard_failure(e.number(), e.description()));
+  }
+}
+
+Text unit_text(const Variant& conn, TextView campo, TextView tabela, const Text& filtro) {
+  return CStr(NZ(Dlookup(conn, campo, tabela, filtro), Variant(Text())));
+}
+
+Text unit_folder(const Variant& conn, int32_t cod_unidade) {
+  return vb::Trim(unit_text(conn, u"Descreve", u"DadosEntidades",
+                            u"Unidade=" + CStr(Variant(cod_unidade)) + u" And CodEntidade=87"));
+}
+
+Text unit_filter(int32_t cod_unidade) { return u"CodUnidade=" + CStr(Variant(cod_unidade)); }
+
+bool unit_uses_store(const Variant& conn, int32_t cod_unidade) {
+  return CBool(
+      NZ(Dlookup(conn, u"S3Ativo", u"Unidades", unit_filter(cod_unidade)), Variant(false)));
+}
+
+struct StoreAccess {
+  Text endpoint, access_key, secret_key;
+};
+
+StoreAccess store_access(const Variant& conn, int32_t cod_unidade) {
+  Text filter = unit_filter(cod_unidade);
+  return StoreAccess{unit_text(conn, u"UrlAmbienteS3", u"Unidades", filter),
+                     unit_text(conn, u"ChaveAcessoS3", u"Unidades", filter),
+                     unit_text(conn, u"ChaveSecretS3", u"Unidades", filter)};
+}
+
+Text stored_name(TextView folder, TextView prefixo, TextView name) {
+  Text s(folder);
+  s += prefixo;
+  if (!prefixo.empty()) s += u'-';
+  return s + Text(name);
+}
+
+Text object_key(TextView folder, TextView prefixo, TextView name) {
+  return stored_name(vb::Replace(folder, u"\\", u"/"), prefixo, name);
+}
+
+void open_with_program(const Context& ctx, TextView file) {
+  Text no_folder;
+  RunFile(ctx, file, no_folder, eSW_SHOWNORMAL);
+}
 
 }  // namespace
 
@@ -34,6 +95,91 @@ Text LimpaArquivo(TextView arquivo) {
   for (char16_t c : arquivo)
     if (kKept.find(c) != TextView::npos) out += c;
   return out;
+}
+
+bool ManipulaArqsAbreArquivos(const ContextPtr& ctx, const Variant& conn, int32_t cod_unidade,
+                              TextView arquivo, TextView prefixo, Text& v_arquivo, Text& pasta,
+                              bool abrir) {
+  const Context& c = *ctx;
+  bool found = false;
+  bool in_store = false;
+  bool have_folder = true;
+  reporting(c, [&] {
+    if (pasta.empty()) pasta = unit_folder(conn, cod_unidade);
+    have_folder = !pasta.empty();
+  });
+  if (!have_folder) return false;
+  reporting(c, [&] { in_store = unit_uses_store(conn, cod_unidade); });
+
+  if (!in_store) {
+    reporting(c, [&] {
+      Text name = stored_name(pasta, prefixo, arquivo);
+      if (!os::file_exists(name)) return;
+      if (abrir) open_with_program(c, name);
+      v_arquivo = name;
+      found = true;
+    });
+    return found;
+  }
+
+  // A failed fetch is no failure of ours: the caller's path stays as it was.
+  resume_next([&] {
+    StoreAccess s = store_access(conn, cod_unidade);
+    ObjectPtr store = component::create_object(kStorageProgId, ctx);
+    Variant got =
+        call(store, u"ObterArquivo",
+             {s.endpoint, s.access_key, s.secret_key, object_key(pasta, prefixo, arquivo)});
+    v_arquivo = CStr(got);
+  });
+  reporting(c, [&] {
+    if (v_arquivo.empty()) return;
+    if (abrir) open_with_program(c, v_arquivo);
+    found = true;
+  });
+  return found;
+}
+
+void ManipulaArqsCopiaArquivos(const ContextPtr& ctx, const Variant& conn, int32_t cod_unidade,
+                               TextView arquivos, TextView prefixo, Text& pasta, bool oculta_erro) {
+  const Context& c = *ctx;
+  resume_next([&] {
+    if (pasta.empty()) pasta = unit_folder(conn, cod_unidade);
+  });
+  StoreAccess access;
+  ObjectPtr store;
+  resume_next([&] { access = store_access(conn, cod_unidade); });
+  resume_next([&] { store = component::create_object(kStorageProgId, ctx); });
+  if (pasta.empty()) return;
+  bool in_store = false;
+  resume_next([&] { in_store = unit_uses_store(conn, cod_unidade); });
+
+  for (const Text& path : vb::Split(arquivos, u"|")) {
+    if (!os::file_exists(path)) {
+      c.show(u"O arquivo " + path + T(" não foi localizado!"), ui::kExclamation);
+      continue;
+    }
+    Text name = SeparaArquivo(path, true);
+    if (!in_store) {
+      Text target = stored_name(pasta, prefixo, name);
+      if (os::file_exists(target)) {
+        int answer = c.show(u"O arquivo " + name + T(" já existe! Deseja substituí-lo?"),
+                            ui::kQuestion + ui::kYesNo);
+        if (answer != ui::kYes) continue;
+      }
+      resume_next([&] { os::copy_file(path, target); });  // a failed copy is skipped
+      continue;
+    }
+    try {
+      call(store, u"SalvarArquivo",
+           {access.endpoint, access.access_key, access.secret_key, object_key(pasta, prefixo, name),
+            path});
+    } catch (...) {
+      VbError e = current_error();
+      if (!e.description().empty() && !oculta_erro &&
+          e.description().find(kNothingReturned) == Text::npos)
+        c.show(ui::standard_failure(e.number(), e.description()));
+    }
+  }
 }
 
 Text RunFileMessage(int shell_result) {
@@ -176,6 +322,35 @@ void add_file_members(component::MemberTable& t) {
       u"LimpaArquivo", {ref(u"Arquivo", VarType::String)}, VarType::String,
       [](Object&, Args& a) { return Variant(LimpaArquivo(a[0].text())); },
       "the text without the characters a file name cannot hold");
+  t.method(
+      u"ManipulaArqsAbreArquivos",
+      {ref(u"Connorvane", VarType::Variant), ref(u"CodUnidade", VarType::Long),
+       ref(u"Arquivo", VarType::String), ref(u"Prefixo", VarType::String),
+       opt(u"vArquivo", VarType::String, Text()), opt(u"Pasta", VarType::String, Text()),
+       opt(u"Abrir", VarType::Boolean, Variant(true))},
+      VarType::Boolean,
+      [](Object& self, Args& a) {
+        Text& v_arquivo = a[4].text();
+        Text& pasta = a[5].text();
+        return Variant(ManipulaArqsAbreArquivos(self_of(self).context_ptr(), a[0], a[1].lng(),
+                                                a[2].text(), a[3].text(), v_arquivo, pasta,
+                                                a[6].boolean()));
+      },
+      "finds or fetches the unit's stored file into vArquivo and opens it (Abrir)");
+  t.method(
+      u"ManipulaArqsCopiaArquivos",
+      {ref(u"Connorvane", VarType::Variant), ref(u"CodUnidade", VarType::Long),
+       ref(u"Arquivos", VarType::String), ref(u"Prefixo", VarType::String),
+       opt(u"Pasta", VarType::String, Text()),
+       opt(u"OcultaErro", VarType::Boolean, Variant(false))},
+      VarType::Empty,
+      [](Object& self, Args& a) {
+        Text& pasta = a[4].text();
+        ManipulaArqsCopiaArquivos(self_of(self).context_ptr(), a[0], a[1].lng(), a[2].text(),
+                                  a[3].text(), pasta, a[5].boolean());
+        return Variant();
+      },
+      "stores the local files (joined by \"|\") in the unit's folder or object store");
   t.method(
       u"RunFile",
       {ref(u"File", VarType::String), opt(u"FilePath", VarType::String, Text()),

@@ -47,6 +47,30 @@ Text SeparaArquivo(TextView caminho_completo, bool retorna);
 // name: "/" is dropped too, so apply it before joining the name to its folder.
 Text LimpaArquivo(TextView arquivo);
 
+// Where a unit keeps its files, read from the database on `conn` (the host's
+// Connection): the unit file folder (DadosEntidades, entity 87; in the object store the
+// key prefix), the object-store switch and the store's endpoint and keys (Unidades).
+// The stored name of a file is folder + prefix + "-" (only with a prefix) + file name;
+// its object key is the same with every "\" of the folder turned into "/".
+
+// Finds the unit's stored `arquivo` (local folder) or fetches it from the object store
+// into the temporary folder; `v_arquivo` receives its local path and, when `abrir`, it is
+// opened with RunFile. An empty `pasta` becomes the unit file folder (written back);
+// false when there is none, or when the file is not there. A failed fetch leaves
+// `v_arquivo` as it came. Unexpected errors show the standard failure message.
+bool ManipulaArqsAbreArquivos(const ContextPtr& ctx, const Variant& conn, int32_t cod_unidade,
+                              TextView arquivo, TextView prefixo, Text& v_arquivo, Text& pasta,
+                              bool abrir = true);
+
+// Stores the local files of `arquivos` (full paths joined by "|") for the unit: copied
+// into the unit file folder (asking before replacing a file there; only Yes replaces),
+// or uploaded to the object store. A missing file gives the "não foi localizado"
+// message; a failed upload the standard failure message unless `oculta_erro`. An empty
+// `pasta` becomes the unit file folder (written back); without one nothing is stored.
+void ManipulaArqsCopiaArquivos(const ContextPtr& ctx, const Variant& conn, int32_t cod_unidade,
+                               TextView arquivos, TextView prefixo, Text& pasta,
+                               bool oculta_erro = false);
+
 // Opens `file` with its program (HostSettings::opener_command, default xdg-open) from the
 // working folder `file_path`; a blank `file_path` becomes the current folder (written
 // back). "" on success, else the Portuguese text for the shell's result code. Shows
