@@ -1,9 +1,13 @@
 #include "json/export.h"
 
+#include <charconv>
+#include <cmath>
+#include <typeinfo>
+
 #include "core/convert.h"
 #include "core/error.h"
 #include "json/serializer.h"
-#include "strbuild/string_builder.h"
+#include "platform/db/db.h"
 
 namespace orvane::json {
 namespace {
@@ -11,37 +15,37 @@ namespace {
 // Writes the envelope's opening, the rows, and its closing with the count.
 class RowWriter {
  public:
-  RowWriter() { out_.Append(u"( {\"Records\": [\r\n"); }
+  RowWriter() { out_.put(u"( {\"Records\": [\r\n"); }
   void begin_row() {
-    if (rows_ > 0) out_.Append(u",\r\n");
-    out_.Append(u'{');
+    if (rows_ > 0) out_.put(u",\r\n");
+    out_.put(u'{');
     first_ = true;
   }
   // `value` must already be free of apostrophes.
   void field(TextView name, TextView value) {
-    if (!first_) out_.Append(u',');
+    if (!first_) out_.put(u',');
     first_ = false;
-    out_.Append(u'"');
-    out_.Append(name);
-    out_.Append(u"\":\"");
+    out_.put(u'"');
+    out_.put(name);
+    out_.put(u"\":\"");
     append_to_unicode(out_, value);
-    out_.Append(u'"');
+    out_.put(u'"');
   }
   void end_row() {
-    out_.Append(u'}');
+    out_.put(u'}');
     ++rows_;
   }
   Text envelope(int64_t count) {
-    out_.Append(u"\r\n], \"RecordCount\":\"");
+    out_.put(u"\r\n], \"RecordCount\":\"");
     const std::string n = std::to_string(count);
-    out_.Append(Text(n.begin(), n.end()));
-    out_.Append(u"\" } )");
-    return out_.take();
+    out_.put(Text(n.begin(), n.end()));
+    out_.put(u"\" } )");
+    return out_.text();
   }
   int64_t rows() const { return rows_; }
 
  private:
-  strbuild::cStringBuilder out_;
+  TextSink out_;
   bool first_ = true;
   int64_t rows_ = 0;
 };
@@ -53,6 +57,101 @@ Text without_apostrophes(TextView s) {
 }
 
 bool flag(const ObjectPtr& o, TextView property) { return CBool(get(o, property)); }
+
+void append_digits(Text& out, uint64_t v, int width = 1) {
+  char buf[24];
+  char* end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+  for (int pad = width - static_cast<int>(end - buf); pad > 0; --pad) out.push_back(u'0');
+  out.append(buf, end);
+}
+
+}  // namespace
+
+TextView value_text(const Variant& v, Text& scratch) {
+  // The common column types are written here without the round trips of CStr; the
+  // results are the same texts.
+  scratch.clear();
+  switch (v.type()) {
+    case VarType::Null:
+      return {};
+    case VarType::String:
+      if (v.text().find(u'\'') == Text::npos) return v.text();
+      scratch = v.text();
+      std::erase(scratch, u'\'');
+      return scratch;
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Byte: {
+      const int64_t n = v.type() == VarType::Long      ? v.lng()
+                        : v.type() == VarType::Integer ? v.integer()
+                                                       : v.byte();
+      if (n < 0) scratch.push_back(u'-');
+      append_digits(scratch, n < 0 ? static_cast<uint64_t>(-n) : static_cast<uint64_t>(n));
+      return scratch;
+    }
+    case VarType::Double:
+      append_number(scratch, v.dbl(), u',');
+      return scratch;
+    case VarType::Currency: {
+      const int64_t raw = v.currency().raw();
+      const uint64_t u =
+          raw < 0 ? static_cast<uint64_t>(-(raw + 1)) + 1 : static_cast<uint64_t>(raw);
+      if (raw < 0) scratch.push_back(u'-');
+      append_digits(scratch, u / 10000);
+      if (uint64_t frac = u % 10000) {
+        int width = 4;
+        while (frac % 10 == 0) frac /= 10, --width;
+        scratch.push_back(u',');
+        append_digits(scratch, frac, width);
+      }
+      return scratch;
+    }
+    case VarType::Date: {
+      const Date d = v.date();
+      const DateParts p = d.parts();
+      const bool has_time = p.hour || p.minute || p.second;
+      if (std::trunc(d.oa()) != 0 || !has_time) {
+        append_digits(scratch, static_cast<uint64_t>(p.day), 2);
+        scratch.push_back(u'/');
+        append_digits(scratch, static_cast<uint64_t>(p.month), 2);
+        scratch.push_back(u'/');
+        append_digits(scratch, static_cast<uint64_t>(p.year), 4);
+        if (has_time) scratch.push_back(u' ');
+      }
+      if (has_time) {
+        append_digits(scratch, static_cast<uint64_t>(p.hour), 2);
+        scratch.push_back(u':');
+        append_digits(scratch, static_cast<uint64_t>(p.minute), 2);
+        scratch.push_back(u':');
+        append_digits(scratch, static_cast<uint64_t>(p.second), 2);
+      }
+      return scratch;
+    }
+    default:
+      scratch = CStr(v);
+      std::erase(scratch, u'\'');
+      return scratch;
+  }
+}
+
+namespace {
+
+// Our own recordsets are read through their C++ interface: the same rows, without a
+// late-bound call per field.
+Text export_rows(db::Recordset& rs) {
+  if (!rs.is_open() || rs.eof() || rs.bof()) return u"null";
+  const int count = rs.field_count();
+  RowWriter w;
+  Text scratch;
+  while (!rs.eof() && !rs.bof()) {
+    w.begin_row();
+    for (int i = 0; i < count; ++i)
+      w.field(rs.field_info(i).name, value_text(rs.field(i), scratch));
+    w.end_row();
+    rs.move_next();
+  }
+  return w.envelope(w.rows());
+}
 
 }  // namespace
 
@@ -72,13 +171,13 @@ Text string_to_json(TextView st) {
   return w.envelope(static_cast<int64_t>(rows.size()));
 }
 
-Text rs_to_json(const Variant& rs) {
+Text rs_to_json_late_bound(const Variant& rs) {
   try {
     const ObjectPtr& o = as_object(rs);
     if (CLng(get(o, u"State")) == 0) return u"null";
     if (flag(o, u"EOF") || flag(o, u"BOF")) return u"null";
     RowWriter w;
-    Text value;
+    Text scratch;
     while (!flag(o, u"EOF") && !flag(o, u"BOF")) {
       ObjectPtr fields = as_object(get(o, u"Fields"));
       const int32_t count = CLng(get(fields, u"Count"));
@@ -86,10 +185,7 @@ Text rs_to_json(const Variant& rs) {
       for (int32_t i = 0; i < count; ++i) {
         ObjectPtr field = as_object(call(fields, u"Item", {Variant(i)}));
         const Text name = CStr(get(field, u"Name"));
-        const Variant v = get(field, u"Value");
-        value = v.is_null() ? Text() : CStr(v);
-        std::erase(value, u'\'');
-        w.field(name, value);
+        w.field(name, value_text(get(field, u"Value"), scratch));
       }
       w.end_row();
       call(o, u"MoveNext");
@@ -98,6 +194,17 @@ Text rs_to_json(const Variant& rs) {
   } catch (...) {
     return Text();
   }
+}
+
+Text rs_to_json(const Variant& rs) {
+  try {
+    const ObjectPtr& o = as_object(rs);
+    const Object& obj = *o;
+    if (typeid(obj) == typeid(db::Recordset)) return export_rows(static_cast<db::Recordset&>(*o));
+  } catch (...) {
+    return Text();
+  }
+  return rs_to_json_late_bound(rs);
 }
 
 }  // namespace orvane::json

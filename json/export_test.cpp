@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <random>
+
+#include "core/convert.h"
 #include "core/error.h"
 #include "json/collection.h"
 #include "json/dictionary.h"
@@ -51,6 +55,42 @@ TEST(StringToJson, TheParserReadsTheEnvelopeBack) {
   ASSERT_EQ(records->size(), 2u);
   auto* first = dynamic_cast<Dictionary*>(records->Item(1).object().get());
   EXPECT_EQ(first->Item(u"Nome"), Variant(T("José")));
+}
+
+// The export's own formatting of field values must be the host's text form.
+TEST(ValueText, AgreesWithTheLocaleTextForm) {
+  std::mt19937_64 rng(3);
+  std::vector<Variant> values = {Variant::Null(),
+                                 Variant(true),
+                                 Variant(T("d'Ávila")),
+                                 Variant(T("plain")),
+                                 Variant(Date(0.5)),
+                                 Variant(Date(0.0)),
+                                 Variant(Date(-700.25)),
+                                 Variant(int16_t{-32768}),
+                                 Variant(int32_t{INT32_MIN}),
+                                 Variant(uint8_t{255}),
+                                 Variant(Currency::from_raw(INT64_MIN)),
+                                 Variant(Currency::from_raw(-1)),
+                                 Variant(1.5f),
+                                 Variant(Decimal::parse("-12.3400"))};
+  for (int i = 0; i < 20000; ++i) {
+    const uint64_t r = rng();
+    double d;
+    std::memcpy(&d, &r, sizeof d);
+    values.emplace_back(static_cast<int32_t>(r));
+    values.emplace_back(static_cast<int16_t>(r));
+    values.emplace_back(Currency::from_raw(static_cast<int64_t>(r) >> (r % 50)));
+    values.emplace_back(Date(static_cast<double>(r % 2958465) + (r % 86400) / 86400.0));
+    values.emplace_back(std::isfinite(d) ? d : static_cast<double>(r % 100000) / 1000);
+    values.emplace_back(static_cast<double>(static_cast<int64_t>(r % 2000000) - 1000000) / 100);
+  }
+  Text scratch;
+  for (const Variant& v : values) {
+    Text expected = v.is_null() ? Text() : CStr(v);
+    std::erase(expected, u'\'');
+    ASSERT_EQ(to_utf8(value_text(v, scratch)), to_utf8(expected)) << var_type_name(v.type());
+  }
 }
 
 TEST(RsToJson, WhatIsNotARecordsetGivesAnEmptyResult) {

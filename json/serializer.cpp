@@ -24,16 +24,6 @@ constexpr int32_t kOutOfStackSpace = 28;
 
 void append_ascii(Text& out, std::string_view s) { out.append(s.begin(), s.end()); }
 
-void append_hex4(Text& out, unsigned code) {
-  char16_t b[6] = {u'\\',
-                   u'u',
-                   static_cast<char16_t>(kHex[(code >> 12) & 15]),
-                   static_cast<char16_t>(kHex[(code >> 8) & 15]),
-                   static_cast<char16_t>(kHex[(code >> 4) & 15]),
-                   static_cast<char16_t>(kHex[code & 15])};
-  out.append(b, 6);
-}
-
 // A locale text form with its decimal commas turned into points.
 void append_pointed(Text& out, Text t) {
   for (char16_t& c : t)
@@ -74,56 +64,6 @@ void digits_of(double a, Digits& g) {
   read_scientific(buf, buf + len, g);
 }
 
-// Output written through a raw pointer: a writer asks for room for a whole token once
-// and then stores without further checks. The text is kept in blocks that never move
-// (no copy while growing) and joined once at the end; blocks of this size come back
-// from the allocator warm on the next call instead of as fresh pages.
-class Sink {
- public:
-  static constexpr size_t kBlock = 256 * 1024;
-
-  char16_t* room(size_t n) {
-    if (static_cast<size_t>(end_ - p_) < n) next_block(n);
-    return p_;
-  }
-  void done(char16_t* to) { p_ = to; }
-  void put(char16_t c) { *room(1) = c, ++p_; }
-  void put(TextView s) {
-    char16_t* w = room(s.size());
-    if (!s.empty()) std::memcpy(w, s.data(), s.size() * sizeof(char16_t));
-    p_ = w + s.size();
-  }
-  Text text() {
-    seal();
-    size_t total = 0;
-    for (const auto& b : blocks_) total += b.used;
-    Text out;
-    out.reserve(total);
-    for (const auto& b : blocks_) out.append(b.data.get(), b.used);
-    return out;
-  }
-
- private:
-  struct Block {
-    std::unique_ptr<char16_t[]> data;
-    size_t used = 0;
-  };
-  void seal() {
-    if (!blocks_.empty()) blocks_.back().used = static_cast<size_t>(p_ - blocks_.back().data.get());
-  }
-  void next_block(size_t n) {
-    seal();
-    const size_t size = std::max(kBlock, n);
-    blocks_.push_back(Block{std::unique_ptr<char16_t[]>(new char16_t[size]), 0});
-    p_ = blocks_.back().data.get();
-    end_ = p_ + size;
-  }
-
-  std::vector<Block> blocks_;
-  char16_t* p_ = nullptr;
-  char16_t* end_ = nullptr;
-};
-
 // Characters that a text may hold as they are: printable ASCII but the quote, the
 // backslash and the slash.
 struct PlainTable {
@@ -134,6 +74,16 @@ struct PlainTable {
 };
 constexpr PlainTable kPlain;
 
+// What the exports write as it is: 32..127 but the quotes, backslash and braces.
+struct ExportPlainTable {
+  bool plain[128] = {};
+  constexpr ExportPlainTable() {
+    for (int c = 32; c <= 127; ++c)
+      plain[c] = c != '"' && c != '\'' && c != '\\' && c != '{' && c != '}';
+  }
+};
+constexpr ExportPlainTable kExportPlain;
+
 // Room a number's text form can take ("-4.94065645841247E-324" and the like).
 constexpr size_t kNumberRoom = 32;
 
@@ -142,11 +92,12 @@ char16_t* write_ascii(char16_t* w, const char* s, const char* end) {
   return w;
 }
 
-// The number's text form at `w`; at most kNumberRoom characters.
-char16_t* write_number(char16_t* w, double d) {
+// The number's text form at `w` with `point` as the decimal separator; at most
+// kNumberRoom characters.
+char16_t* write_number(char16_t* w, double d, char16_t point_char = u'.') {
   if (!std::isfinite(d)) {
     Text t = double_to_text(d);
-    for (char16_t c : t) *w++ = c == u',' ? u'.' : c;
+    for (char16_t c : t) *w++ = c == u',' ? point_char : c;
     return w;
   }
   if (d == 0) {
@@ -166,7 +117,7 @@ char16_t* write_number(char16_t* w, double d) {
   if (g.exp >= 15 || g.exp < -4) {
     *w++ = static_cast<char16_t>(d0[0]);
     if (g.n > 1) {
-      *w++ = u'.';
+      *w++ = point_char;
       w = write_ascii(w, d0 + 1, d0 + g.n);
     }
     int len = std::snprintf(buf, sizeof buf, "E%c%02d", g.exp < 0 ? '-' : '+', std::abs(g.exp));
@@ -175,7 +126,7 @@ char16_t* write_number(char16_t* w, double d) {
   const int point = g.exp + 1;  // digits before the decimal point
   if (point <= 0) {
     *w++ = u'0';
-    *w++ = u'.';
+    *w++ = point_char;
     for (int k = point; k < 0; ++k) *w++ = u'0';
     return write_ascii(w, d0, d0 + g.n);
   }
@@ -185,13 +136,13 @@ char16_t* write_number(char16_t* w, double d) {
     return w;
   }
   w = write_ascii(w, d0, d0 + point);
-  *w++ = u'.';
+  *w++ = point_char;
   return write_ascii(w, d0 + point, d0 + g.n);
 }
 
 class Writer {
  public:
-  explicit Writer(Sink& out) : out_(out) {}
+  explicit Writer(TextSink& out) : out_(out) {}
 
   void value(const Variant& v, int depth) {
     switch (v.type()) {
@@ -385,84 +336,77 @@ class Writer {
     out_.put(u']');
   }
 
-  Sink& out_;
+  TextSink& out_;
 };
 
 }  // namespace
 
-void append_number(Text& out, double d) {
+void append_number(Text& out, double d, char16_t point) {
   char16_t buf[kNumberRoom];
-  out.append(buf, write_number(buf, d));
+  out.append(buf, write_number(buf, d, point));
 }
 
 Text to_json(const Variant& v) {
-  Sink out;
+  TextSink out;
   Writer(out).value(v, 0);
   return out.text();
 }
 
-void append_to_unicode(strbuild::cStringBuilder& out, TextView s) {
-  Text esc;
+void append_to_unicode(TextSink& out, TextView s) {
   const size_t n = s.size();
-  size_t i = 0;
-  while (i < n) {
-    size_t start = i;
-    // Printable ASCII other than the quote, apostrophe, backslash and braces.
-    while (i < n && s[i] >= 32 && s[i] <= 127 && s[i] != u'"' && s[i] != u'\'' && s[i] != u'\\' &&
-           s[i] != u'{' && s[i] != u'}')
-      ++i;
-    if (i > start) out.Append(s.substr(start, i - start));
-    if (i >= n) break;
-    const char16_t c = s[i++];
-    int code = c < 128 ? c : cp1252_byte(c);
-    if (code < 0) {  // not in the code page: the platform reads it as "?"
-      out.Append(c);
+  char16_t* w = out.room(6 * n);
+  for (size_t i = 0; i < n; ++i) {
+    const char16_t c = s[i];
+    if (c < 128 && kExportPlain.plain[c]) {
+      *w++ = c;
       continue;
     }
-    const char16_t* simple = nullptr;
+    const int code = c < 128 ? c : cp1252_byte(c);
+    char16_t esc = 0;
     switch (code) {
+      case -1:  // not in the code page: the platform reads it as "?", written as it is
+        *w++ = c;
+        continue;
       case 8:
-        simple = u"\\b";
+        esc = u'b';
         break;
       case 9:
-        simple = u"\\t";
+        esc = u't';
         break;
       case 10:
-        simple = u"\\n";
+        esc = u'n';
         break;
       case 12:
-        simple = u"\\f";
+        esc = u'f';
         break;
       case 13:
-        simple = u"\\r";
+        esc = u'r';
         break;
       case 34:
-        simple = u"\\\"";
-        break;
       case 39:
-        simple = u"\\'";
-        break;
       case 92:
-        simple = u"\\\\";
+        esc = c;
         break;
     }
-    if (simple) {
-      out.Append(TextView(simple));
-    } else if (code < 32 || code > 127 || code == 123 || code == 125) {
-      esc.clear();
-      append_hex4(esc, static_cast<unsigned>(code));
-      out.Append(esc);
-    } else {
-      out.Append(c);
+    *w++ = u'\\';
+    if (esc) {
+      *w++ = esc;
+    } else {  // below 32, above 127, and the braces
+      *w++ = u'u';
+      *w++ = static_cast<char16_t>(kHex[(code >> 12) & 15]);
+      *w++ = static_cast<char16_t>(kHex[(code >> 8) & 15]);
+      *w++ = static_cast<char16_t>(kHex[(code >> 4) & 15]);
+      *w++ = static_cast<char16_t>(kHex[code & 15]);
     }
   }
+  out.done(w);
 }
 
 Text to_unicode(Text& str) {
   std::erase(str, u'\'');
-  strbuild::cStringBuilder out;
+  TextSink out;
   append_to_unicode(out, str);
-  return out.take();
+  return out.text();
 }
 
 Text from_unicode(TextView str) {

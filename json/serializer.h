@@ -9,7 +9,7 @@
 #pragma once
 
 #include "core/variant.h"
-#include "strbuild/string_builder.h"
+#include "json/text_sink.h"
 
 namespace orvane::json {
 
@@ -18,14 +18,15 @@ inline constexpr int kMaxWriteDepth = 2048;
 
 Text to_json(const Variant& v);
 
-// The number's text form as to_json writes it ("1234.5", "1E+15").
-void append_number(Text& out, double d);
+// The number's text form as to_json writes it ("1234.5", "1E+15"); with point ','
+// it is the host's text form of a Double.
+void append_number(Text& out, double d, char16_t point = u'.');
 
 // toUnicode: removes the apostrophes from `str` (the caller sees the shorter text) and
 // returns it escaped for the exports: control characters, quotes, backslash and braces
 // as escapes, other characters by their Windows-1252 code ("\u00E7" for "ç").
 Text to_unicode(Text& str);
-void append_to_unicode(strbuild::cStringBuilder& out, TextView without_apostrophes);
+void append_to_unicode(TextSink& out, TextView without_apostrophes);
 
 // fromUnicode: decodes \uXXXX escapes only. VbError 13 when the four characters after
 // "\u" are not hexadecimal.
