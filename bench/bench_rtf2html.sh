@@ -59,10 +59,11 @@ hyperfine --warmup 2 --runs 10 -N \
 python3 - "$work/cmp.json" <<'PY'
 import json, sys
 r = json.load(open(sys.argv[1]))["results"]
-ours, theirs = r[0]["mean"], r[1]["mean"]
-print("rtf2html3  %8.1f ms" % (ours * 1000))
-print("unrtf      %8.1f ms" % (theirs * 1000))
-print("speed-up   %8.1fx (goal >= 5x)" % (theirs / ours))
+cpu = lambda x: x["user"] + x["system"]
+print("           %10s %10s" % ("wall", "cpu"))
+print("rtf2html3  %8.1f ms %7.1f ms" % (r[0]["mean"] * 1000, cpu(r[0]) * 1000))
+print("unrtf      %8.1f ms %7.1f ms" % (r[1]["mean"] * 1000, cpu(r[1]) * 1000))
+print("speed-up   %8.1fx  %7.1fx (goal >= 5x)" % (r[1]["mean"] / r[0]["mean"], cpu(r[1]) / cpu(r[0])))
 PY
 
 echo "== linearity: rtf2html3 time per megabyte"
@@ -79,5 +80,6 @@ python3 - "$work/lin.json" <<'PY'
 import json, sys
 r = json.load(open(sys.argv[1]))["results"]
 for mb, x in zip([2, 5, 10, 20], r):
-    print("%3d MB  %8.1f ms  %6.1f ms/MB" % (mb, x["mean"] * 1000, x["mean"] * 1000 / mb))
+    c = (x["user"] + x["system"]) * 1000
+    print("%3d MB  wall %8.1f ms  cpu %8.1f ms  %6.1f cpu ms/MB" % (mb, x["mean"] * 1000, c, c / mb))
 PY

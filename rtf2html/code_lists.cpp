@@ -198,7 +198,7 @@ Text CodeLists::GetActiveCodes() const {
   return out;
 }
 
-Text CodeLists::GetLastFont() const {
+TextView CodeLists::last_font() const {
   for (size_t i = codes_.size(); i-- > 0;)
     if (codes_[i].code == u"</font>") return codes_[i].open;
   return {};

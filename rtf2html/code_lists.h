@@ -85,7 +85,8 @@ class CodeLists {
   // Every active closing tag, first to last, whatever its status.
   Text GetActiveCodes() const;
   // The opening tag of the last "</font>" entry.
-  Text GetLastFont() const;
+  Text GetLastFont() const { return Text(last_font()); }
+  TextView last_font() const;
   void RemoveBlanks();
 
   // Converter helpers.

@@ -69,12 +69,39 @@ Text remove_all(TextView in, TextView find) {
 // Bare LF line ends (Linux programs) read as CR LF.
 Text with_crlf(TextView s) {
   Text out;
-  out.reserve(s.size() + s.size() / 64);
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == u'\n' && (i == 0 || s[i - 1] != u'\r')) out += u'\r';
-    out += s[i];
+  out.reserve(s.size() + s.size() / 32);
+  size_t from = 0;
+  for (size_t lf = s.find(u'\n'); lf != TextView::npos; lf = s.find(u'\n', lf + 1)) {
+    out.append(s.substr(from, lf - from));
+    if (lf == 0 || s[lf - 1] != u'\r') out += u'\r';
+    from = lf;
   }
+  out.append(s.substr(from));
   return out;
+}
+
+// The HTML of every \'xx code, built once: index = the character code.
+const std::array<Text, 256>& html_codes() {
+  static const std::array<Text, 256> table = [] {
+    std::array<Text, 256> t;
+    t[0x00] = u"&nbsp;";
+    t[0x85] = u"...";
+    t[0x99] = u"<rtf>:\\super TM\\nosupersub";
+    t[0x9a] = u"\u0161";
+    t[0x9e] = u"\u017e";
+    for (size_t c = 0xa1; c <= 0xff; ++c)
+      if (c != 0xae) t[c] = u"&" + Text(kLatin1[c - 0xa1]) + u";";
+    return t;
+  }();
+  return table;
+}
+
+// The HTML of the two lower-case hexadecimal digits of an escape ("" for anything else).
+TextView html_code(TextView code) {
+  if (code.size() != 2) return {};
+  const int hi = lower_hex(code[0]), lo = lower_hex(code[1]);
+  if (hi < 0 || lo < 0) return {};
+  return html_codes()[static_cast<size_t>(hi * 16 + lo)];
 }
 
 Text align_table(TextView align) {
@@ -298,12 +325,14 @@ void Converter::set_font_part(Text& part, Text value) {
 
 void Converter::control_word(TextView w) {
   if (w.size() >= 2 && w[1] == u'\'') {
-    Text html = HTMLCode(w.substr(2));
+    TextView html = html_code(w.substr(2));
     if (html.starts_with(u"<rtf>:")) {
-      html.erase(0, 6);
-      html += u' ';
+      // RTF to read again, ended like a control word.
+      put_back(u" ");
+      put_back(html.substr(6));
+    } else if (!html.empty()) {
+      put_back(html);
     }
-    if (!html.empty()) put_back(html);
     return;
   }
   if (w == u"\\b") return open_format(u"</b>", u"<b>");
@@ -391,8 +420,7 @@ void Converter::control_word(TextView w) {
 }
 
 Text Converter::ProcessAfterTextCodes() {
-  Text last_font = lists_.GetLastFont();
-  if (last_font != font_tag_) {
+  if (lists_.last_font() != font_tag_) {
     lists_.KillCode(kFont);
     if (!font_tag_.empty() && lists_.ReplaceInNextBeg(kFont, font_tag_) == 0) {
       lists_.PushNext(Text(kFont));
@@ -444,28 +472,7 @@ Text Converter::ParseFont(TextView color, TextView size, TextView face) {
   return tag;
 }
 
-Text Converter::HTMLCode(TextView code) {
-  if (code.size() != 2) return {};
-  const int hi = lower_hex(code[0]), lo = lower_hex(code[1]);
-  if (hi < 0 || lo < 0) return {};
-  const int c = hi * 16 + lo;
-  switch (c) {
-    case 0x00:
-      return u"&nbsp;";
-    case 0x85:
-      return u"...";
-    case 0x99:
-      return u"<rtf>:\\super TM\\nosupersub";
-    case 0x9a:
-      return u"\u0161";
-    case 0x9e:
-      return u"\u017e";
-    default:
-      break;
-  }
-  if (c < 0xa1 || c == 0xae) return {};
-  return u"&" + Text(kLatin1[static_cast<size_t>(c - 0xa1)]) + u";";
-}
+Text Converter::HTMLCode(TextView code) { return Text(html_code(code)); }
 
 Text Converter::rtf2html_replace(TextView in, TextView find, TextView with) {
   if (find.empty()) return Text(in);
