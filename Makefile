@@ -2,6 +2,8 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
+# Where `make demo` writes the demo database and the documents made from it.
+DEMO_OUT ?= $(BUILD)/demo-output
 
 .PHONY: all deps configure build test demo bench format clean
 
@@ -23,7 +25,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 demo: build
-	$(BUILD)/orvane classes
+	$(BUILD)/orvane demo --out $(DEMO_OUT)
 
 bench: build
 	@ls $(BUILD)/bench/bench_* 2>/dev/null || echo "no benchmarks built"

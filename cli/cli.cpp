@@ -10,6 +10,7 @@
 #include <sstream>
 #include <utility>
 
+#include "cli/demo_cmd.h"
 #include "cli/demo_db_cmd.h"
 #include "cli/json_writer.h"
 #include "cli/sql_cmd.h"
@@ -402,6 +403,7 @@ std::map<std::string, Subcommand>& subcommands() {
   static std::map<std::string, Subcommand> table = {
       {"call", cmd_call},
       {"classes", [](const auto& a, auto& out, auto&) { return cmd_classes(a, out); }},
+      {"demo", cmd_demo},
       {"demo-db", cmd_demo_db},
       {"sql", cmd_sql},
   };

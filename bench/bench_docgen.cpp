@@ -1,0 +1,164 @@
+// The vehicle trip sheet from the demo database to a PDF on a warm converter, split into
+// its three costs: reading the database into the placeholder table, substituting the
+// placeholders in the open document, and converting to PDF. Goal: substitution under
+// 20 ms on either suite.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "component/registry.h"
+#include "core/context.h"
+#include "demo/demo_db.h"
+#include "docgen/pipeline.h"
+#include "docgen/trip_sheet.h"
+#include "platform/db/db.h"
+
+namespace fs = std::filesystem;
+using namespace orvane;
+using namespace orvane::docgen;
+
+namespace {
+
+struct Fixture {
+  fs::path dir;
+  fs::path templates = fs::path(ORVANE_BINARY_DIR) / "demo" / "templates";
+  ContextPtr ctx;
+  Variant conn;
+  ObjectPtr funcs;
+
+  Fixture() {
+    char pattern[] = "/tmp/bench_docgen_XXXXXX";
+    dir = mkdtemp(pattern);
+    demo::write_demo_database(dir / "demo.db", dir);
+    setenv("TMPDIR", (dir.string() + "/").c_str(), 1);
+    ctx = make_context(std::make_shared<ui::RecordingSink>());
+    conn = db::as_variant(db::open_connection(from_utf8((dir / "demo.db").string()), ctx));
+    funcs = component::create_object(u"FuncoesOrvane", ctx);
+  }
+  ~Fixture() { fs::remove_all(dir); }
+
+  fs::path copy_template(const char* ext) {
+    fs::path to = dir / (std::string("Ficha") + ext);
+    fs::copy_file(templates / (std::string("Ficha de Deslocamento") + ext), to,
+                  fs::copy_options::overwrite_existing);
+    return to;
+  }
+
+  ObjectPtr open_word(const fs::path& file) {
+    ObjectPtr word = component::create_object(u"Word.Application", ctx);
+    call(word, u"ChangeFileOpenDirectory", {Variant(from_utf8(dir.string() + "/"))});
+    call(as_object(get(word, u"Documents")), u"Open",
+         {Variant(from_utf8(file.filename().string()))});
+    return word;
+  }
+
+  struct Writer {
+    ObjectPtr document, descriptor;
+  };
+  Writer open_writer(const fs::path& file) {
+    ObjectPtr sm = component::create_object(u"com.sun.star.ServiceManager", ctx);
+    ObjectPtr desktop =
+        as_object(call(sm, u"createInstance", {Variant(Text(u"com.sun.star.frame.Desktop"))}));
+    Variant url = call(funcs, u"ConvertToUrl", {Variant(from_utf8(file.string()))});
+    Writer w;
+    w.document = as_object(
+        call(desktop, u"loadComponentFromURL",
+             {url, Variant(Text(u"_blank")), Variant(int32_t{0}), Variant(Array::of({}, 0))}));
+    w.descriptor = as_object(call(w.document, u"createReplaceDescriptor"));
+    return w;
+  }
+};
+
+Fixture& fixture() {
+  static Fixture f;
+  return f;
+}
+
+void BM_TripSheetDatabase(benchmark::State& state) {
+  Fixture& f = fixture();
+  for (auto _ : state) {
+    TripSheetData d = read_trip_sheet(f.conn, 501);
+    benchmark::DoNotOptimize(d.counter);
+  }
+}
+BENCHMARK(BM_TripSheetDatabase)->Unit(benchmark::kMillisecond);
+
+void BM_TripSheetSubstitutionWord(benchmark::State& state) {
+  Fixture& f = fixture();
+  TripSheetData d = read_trip_sheet(f.conn, 501);
+  fs::path file = f.copy_template(".docx");
+  for (auto _ : state) {
+    state.PauseTiming();
+    ObjectPtr word = f.open_word(file);
+    state.ResumeTiming();
+    substitute_trip_sheet_word(word, d);
+    state.PauseTiming();
+    call(word, u"Quit", {Variant(false)});
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_TripSheetSubstitutionWord)->Unit(benchmark::kMillisecond);
+
+void BM_TripSheetSubstitutionWriter(benchmark::State& state) {
+  Fixture& f = fixture();
+  TripSheetData d = read_trip_sheet(f.conn, 501);
+  fs::path file = f.copy_template(".odt");
+  for (auto _ : state) {
+    state.PauseTiming();
+    Fixture::Writer w = f.open_writer(file);
+    state.ResumeTiming();
+    substitute_trip_sheet_writer(w.document, w.descriptor, d);
+    state.PauseTiming();
+    call(w.document, u"close", {Variant(false)});
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_TripSheetSubstitutionWriter)->Unit(benchmark::kMillisecond);
+
+// The PDF export of the filled document, the converter already running.
+void BM_TripSheetConversionWord(benchmark::State& state) {
+  Fixture& f = fixture();
+  TripSheetData d = read_trip_sheet(f.conn, 501);
+  fs::path file = f.copy_template(".docx");
+  const Variant pdf(from_utf8((f.dir / "Ficha.pdf").string()));
+  {  // warm the converter
+    ObjectPtr word = f.open_word(file);
+    call(as_object(get(word, u"ActiveDocument")), u"ExportAsFixedFormat",
+         {pdf, Variant(int32_t{17})});
+    call(word, u"Quit", {Variant(false)});
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    ObjectPtr word = f.open_word(file);
+    substitute_trip_sheet_word(word, d);
+    state.ResumeTiming();
+    call(as_object(get(word, u"ActiveDocument")), u"ExportAsFixedFormat",
+         {pdf, Variant(int32_t{17})});
+    state.PauseTiming();
+    call(word, u"Quit", {Variant(false)});
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_TripSheetConversionWord)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The whole call, database to PDF, on each route.
+void BM_TripSheetEndToEnd(benchmark::State& state, const char* ext) {
+  Fixture& f = fixture();
+  fs::path file = f.copy_template(ext);
+  for (auto _ : state) {
+    Text layout = from_utf8(file.string());
+    Text out = GeraDeslocamentoViatura(f.ctx, f.conn, 301, 1, 501, layout, false, 0);
+    if (out.empty()) state.SkipWithError("the trip sheet was not produced");
+  }
+}
+BENCHMARK_CAPTURE(BM_TripSheetEndToEnd, Word, ".docx")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(BM_TripSheetEndToEnd, Writer, ".odt")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,130 @@
+#include "docgen/placeholders.h"
+
+#include "core/convert.h"
+#include "core/error.h"
+#include "core/format.h"
+#include "funcs/aggregates.h"
+#include "funcs/textclean.h"
+
+namespace orvane::docgen {
+namespace {
+
+constexpr int32_t kText = 1;
+constexpr int32_t kValue = 2;
+
+Variant& cell(Array& table, int32_t row, int32_t col) {
+  return table.at(std::vector<int32_t>{row, col});
+}
+const Variant& cell(const Array& table, int32_t row, int32_t col) {
+  return table.at(std::vector<int32_t>{row, col});
+}
+
+// The text the host language makes of "a & b" when either side may be Null.
+Text concat_text(const Variant& v) { return v.is_null() ? Text() : CStr(v); }
+
+bool is_true(const Variant& v) {
+  if (v.type() == VarType::Boolean) return v.boolean();
+  if (v.is_null() || v.is_empty()) return false;
+  return IsNumeric(v) && CDbl(v) == -1.0;  // True as a number
+}
+
+Variant value_by_type(const db::FieldInfo& f, const Variant& v) {
+  switch (static_cast<int32_t>(f.type)) {
+    case 4:   // single
+    case 5:   // double
+    case 6:   // currency
+    case 14:  // decimal
+      return Format(v, u"#,##0.00");
+    case 7:
+      return Format(v, u"dd/mm/yyyy");
+    case 11:
+      return Variant(is_true(v) ? Text(u"Sim") : T("Não"));
+    case 200:  // variable-length single-byte text comes out in capitals
+      return Format(v, u">");
+    default:
+      return funcs::NZ(v, Variant(Text()));
+  }
+}
+
+}  // namespace
+
+Array make_placeholder_table(int32_t last_row) {
+  return Array({Array::Bound{0, last_row + 1}, Array::Bound{0, 3}});
+}
+
+void add_placeholder(Array& table, int32_t& counter, TextView placeholder, Variant value) {
+  counter += 1;
+  resume_next([&] { cell(table, counter, kText) = Variant(Text(placeholder)); });
+  resume_next([&] { cell(table, counter, kValue) = std::move(value); });
+}
+
+const Variant& placeholder_text(const Array& table, int32_t row) { return cell(table, row, kText); }
+const Variant& placeholder_value(const Array& table, int32_t row) {
+  return cell(table, row, kValue);
+}
+
+Variant field_placeholder_value(const db::Recordset& rs, TextView prefixo, int index) {
+  if (rs.record_count() < 1) return Variant(Text());
+  const db::FieldInfo& f = rs.field_info(index);
+  const Text& n = f.name;
+  const Variant& v = rs.field(index);
+
+  if (prefixo == u"Cli." && vb::Right(n, 2) == u"NF" && n != u"ValorNF") {
+    // Without a separate billing address the billing fields repeat the main address.
+    if (CStr(funcs::NZ(rs.field(T("EndereçoNF")), Variant(Text()))).empty()) {
+      if (n == u"ComplementoNF") return rs.field(T("ComplEndereço"));
+      return rs.field(vb::Left(n, vb::Len(n) - 2));
+    }
+    return v;
+  }
+  if (prefixo == u"Cli." && n == u"MoniDataCadastro") {
+    if (!CStr(funcs::NZ(v, Variant(Text()))).empty()) {
+      return Format(Variant(CDate(v)), u"dd/mm/yyyy");
+    }
+    return Variant(Text());
+  }
+  if (prefixo == u"ADT." && (n == T("Serviço") || n == T("NovoServiço"))) {
+    return Variant(vb::UCase(CStr(funcs::NZ(v, Variant(Text())))));
+  }
+  if (prefixo == u"Ras." && n == u"CodRastreio") {
+    return Variant(Text(u"INS") + concat_text(v) + u"IDE");
+  }
+  return value_by_type(f, v);
+}
+
+void AdicionaCamposLista(const db::Recordset& rs, TextView prefixo, Array& table, int32_t& contador,
+                         int32_t direcao) {
+  int n = 0;
+  resume_next([&] { n = rs.field_count(); });
+
+  auto add_field = [&](int i) {
+    Text name;
+    if (!resume_next([&] { name = rs.field_info(i).name; })) return;
+    if (prefixo == u"Cli." && name == u"SenhaOnline") return;  // never printed
+
+    contador += 1;
+    const int32_t row = contador;
+    resume_next([&] { cell(table, row, kText) = Variant(Text(prefixo) + name); });
+    resume_next([&] { cell(table, row, kValue) = field_placeholder_value(rs, prefixo, i); });
+
+    // The same value under the name without accents, so a template may spell it either way.
+    Text plain = funcs::TiraAcento(name, false, false);
+    if (plain != name) {
+      contador += 1;
+      const int32_t twin = contador;
+      resume_next([&] { cell(table, twin, kText) = Variant(Text(prefixo) + plain); });
+      resume_next([&] { cell(table, twin, kValue) = cell(table, row, kValue); });
+    }
+  };
+
+  if (direcao == 1) {
+    for (int i = 0; i < n; ++i) add_field(i);
+  } else if (direcao < 0) {
+    for (int i = n - 1; i >= 0; i += direcao) add_field(i);
+  } else {
+    // A forward step from the last field down to 0 reaches at most field 0 (one field).
+    if (n == 1) add_field(0);
+  }
+}
+
+}  // namespace orvane::docgen
