@@ -67,7 +67,9 @@ int cmd_demo(const std::vector<std::string>& args, std::ostream& out, std::ostre
   fs::path templates = default_templates();
   for (size_t i = 0; i < args.size(); ++i) {
     if ((args[i] == "--out" || args[i] == "--templates") && i + 1 < args.size()) {
-      (args[i] == "--out" ? dir : templates) = args[++i];
+      fs::path& target = args[i] == "--out" ? dir : templates;
+      target = args[i + 1];
+      ++i;
     } else {
       err << "orvane: demo: unexpected argument " << args[i]
           << "\nusage: orvane demo [--out DIR] [--templates DIR]\n";

@@ -8,12 +8,15 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
+#include "component/registry.h"
 #include "core/convert.h"
 #include "demo/demo_db.h"
 #include "docgen/pipeline.h"
 #include "platform/db/db.h"
+#include "testing/s3rver.h"
 #include "testing/testing.h"
 
 namespace orvane::docgen {
@@ -75,7 +78,17 @@ class TripSheet : public ::testing::Test {
     shared_ = nullptr;
   }
 
+  void TearDown() override {
+    // The next test's scratch folder is made before its SetUp runs.
+    if (saved_tmpdir_) {
+      setenv("TMPDIR", saved_tmpdir_->c_str(), 1);
+    } else {
+      unsetenv("TMPDIR");
+    }
+  }
+
   void SetUp() override {
+    if (const char* t = getenv("TMPDIR")) saved_tmpdir_ = t;
     if (!fs::exists(kTemplates / (std::string(kTemplate) + ".docx"))) {
       GTEST_SKIP() << "templates not built";
     }
@@ -100,11 +113,12 @@ class TripSheet : public ::testing::Test {
     std::vector<ui::Message> messages;
   };
   Run run(int32_t trip, const std::string& template_name, HostSettings settings = {},
-          bool visualiza = false, int16_t copias = 0, int32_t unit = 301) {
+          bool visualiza = false, int16_t copias = 0, int32_t unit = 301,
+          const std::string& database = db_path_) {
     settings.printer_command = dir_.str() + "printer";
     settings.opener_command = dir_.str() + "opener";
     orvane::testing::RecordingContext rec(settings);
-    auto conn = db::as_variant(db::open_connection(from_utf8(db_path_), rec.ctx));
+    auto conn = db::as_variant(db::open_connection(from_utf8(database), rec.ctx));
     Run r;
     r.layout = from_utf8(dir_.str() + "modelos/" + template_name);
     r.result = GeraDeslocamentoViatura(rec.ctx, conn, unit, 1, trip, r.layout, visualiza, copias);
@@ -129,6 +143,7 @@ class TripSheet : public ::testing::Test {
   static std::string db_path_;
   TempDir dir_;
   std::string log_;
+  std::optional<std::string> saved_tmpdir_;
 };
 
 TempDir* TripSheet::shared_ = nullptr;
@@ -280,7 +295,7 @@ TEST_F(TripSheet, PrintingAndPreviewOnWriter) {
 }
 
 TEST_F(TripSheet, CommandLinePrintsThePathAndWritesLayoutBack) {
-  const std::string tpl = dir_.str() + "modelos/" + kTemplate + ".odt";
+  const std::string tpl = dir_.str() + "modelos/" + kTemplate + ".docx";
   const std::string cmd = "TMPDIR='" + dir_.str() + "tmp/' " + orvane::testing::orvane_bin() +
                           " call --db '" + db_path_ +
                           "' GeraDocsOrvane GeraDeslocamentoViatura @conn 1 1 501 '" + tpl +
@@ -298,6 +313,38 @@ TEST_F(TripSheet, CommandLinePrintsThePathAndWritesLayoutBack) {
                           tmp(std::string(kTemplate) + ".pdf") + "\"}"),
             std::string::npos)
       << json.out;
+}
+
+TEST_F(TripSheet, StorageSwitchFetchesTheTemplateFromTheUnitStorage) {
+  orvane::testing::S3rver s3;
+  if (s3.absent()) GTEST_SKIP() << s3.problem();
+  ASSERT_TRUE(s3.running()) << s3.problem();
+  // A database of our own whose unit 301 keeps its files in the object store.
+  const std::string database = dir_.str() + "s3.db";
+  fs::copy_file(db_path_, database);
+  db::open_connection(from_utf8(database))
+      ->execute(from_utf8("Update Unidades Set S3Ativo=1, UrlAmbienteS3='" + s3.endpoint() +
+                          "' Where CodUnidade=301"));
+  // Under the template's key the store holds another document: what comes out shows
+  // which one was used.
+  const std::string key = dir_.str() + "modelos/" + kTemplate + ".docx";
+  ObjectPtr store = component::create_object(u"Tesmar.Orvane.OrvaneArquivos", nullptr);
+  call(store, u"SalvarArquivo",
+       {Variant(from_utf8(s3.endpoint())), Variant(Text(u"S3RVER")), Variant(Text(u"S3RVER")),
+        Variant(from_utf8(key)),
+        Variant(from_utf8(
+            (fs::path(ORVANE_BINARY_DIR) / "docgen" / "testdata" / "Listas e Tabelas.docx")
+                .string()))});
+
+  Run r = run(501, std::string(kTemplate) + ".docx", {}, false, 0, 301, database);
+  ASSERT_TRUE(r.messages.empty()) << to_utf8(r.messages[0].text);
+  ASSERT_FALSE(r.result.empty());
+  EXPECT_EQ(fs::path(to_utf8(r.result)).extension(), ".pdf");
+  const std::string text = pdf_text(to_utf8(r.result));
+  EXPECT_NE(text.find("Relatório de frota da unidade 301"), std::string::npos) << text;
+  EXPECT_EQ(text.find("FICHA DE DESLOCAMENTO"), std::string::npos) << text;
+  // The host's own template was only read for its name and folder.
+  EXPECT_FALSE(fs::exists(dir_.str() + "modelos/" + kTemplate + ".pdf"));
 }
 
 TEST_F(TripSheet, DemoCommandProducesBothRoutes) {
