@@ -1,11 +1,11 @@
 #include "docgen/pipeline.h"
 
 #include <filesystem>
-#include <system_error>
 
 #include "component/registry.h"
 #include "core/convert.h"
 #include "funcs/aggregates.h"
+#include "platform/os/files.h"
 
 namespace orvane::docgen {
 namespace {
@@ -27,23 +27,6 @@ Variant text(TextView t) { return Variant(Text(t)); }
 
 // The empty property list the Writer calls get where the generator sets no option.
 Variant no_properties() { return Variant(Array::of({}, 0)); }
-
-// FileCopy: the copy is written beside the target and renamed over it, so the target is
-// never left half-written.
-void copy_file_over(TextView from, TextView to) {
-  namespace fs = std::filesystem;
-  const fs::path src(to_utf8(from)), dst(to_utf8(to));
-  std::error_code ec;
-  if (!fs::is_regular_file(src, ec)) throw VbError(err::kFileNotFound);
-  fs::path part = dst;
-  part += ".part";
-  fs::copy_file(src, part, fs::copy_options::overwrite_existing, ec);
-  if (!ec) fs::rename(part, dst, ec);
-  if (ec) {
-    fs::remove(part, ec);
-    throw VbError(err::kPathFileAccess);
-  }
-}
 
 Text separa(Generation& g, TextView path, bool file_name) {
   return CStr(fcall(g, u"SeparaArquivo", {text(path), Variant(file_name)}));
@@ -94,7 +77,7 @@ void create_unit_document_folder(Generation& g) {
                            {g.conn, text(u"Descreve"), text(u"DadosEntidades"),
                             Variant(u"CodEntidade=76 And Unidade=" + CStr(Variant(g.unit)))});
     Text path = vb::Trim(CStr(folder));  // Null fails here: no folder
-    std::filesystem::create_directory(std::filesystem::path(to_utf8(path)));
+    os::create_folder(path);
   });
 }
 
@@ -120,7 +103,7 @@ void make_working_copy(Generation& g, bool use_storage_switch) {
   const Text file_name = separa(g, g.layout, true);
   if (!s3) {
     const Text copy = CStr(fcall(g, u"RetornaPastaTemp", {})) + file_name;
-    copy_file_over(g.layout, copy);
+    os::copy_file(g.layout, copy);  // FileCopy, never leaving a half-written copy
     g.layout = copy;
     return;
   }
