@@ -3,6 +3,7 @@
 #include "core/convert.h"
 #include "core/error.h"
 #include "core/format.h"
+#include "docgen/placeholders.h"
 #include "docgen/substitution.h"
 
 namespace orvane::docgen {
@@ -81,6 +82,15 @@ void build_lists(db::Recordset& rs, const std::vector<ListLayout>& layouts,
       if (accepted(layouts[i].include, rs)) lists[i].add(list_line(layouts[i], rs));
     }
   }
+}
+
+void word_list(const ObjectPtr& word, const ListLines& list) {
+  DocWordSubstLista(Variant(word), Variant(list.placeholder()), Variant(list.count()),
+                    list.lines_variant());
+}
+
+void writer_list(Array& table, int32_t& counter, const ListLines& list, TextView terminator) {
+  add_placeholder(table, counter, list.placeholder(), Variant(list.joined(terminator)));
 }
 
 Text column_letter(int column) { return Text(1, static_cast<char16_t>(u'A' + column)); }

@@ -68,6 +68,11 @@ Text list_line(const ListLayout& layout, const db::Recordset& rs);
 void build_lists(db::Recordset& rs, const std::vector<ListLayout>& layouts,
                  std::vector<ListLines>& lists);
 
+// A list put in its place: on Word typed as paragraphs (DocWordSubstLista); on Writer added
+// to the placeholder table as one text, each line followed by `terminator`.
+void word_list(const ObjectPtr& word, const ListLines& list);
+void writer_list(Array& table, int32_t& counter, const ListLines& list, TextView terminator);
+
 struct TableColumn {
   Text heading;
   std::optional<double> width;  // points, on Word; unset leaves Word's own width

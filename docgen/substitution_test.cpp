@@ -214,9 +214,7 @@ TEST_F(Suites, ListsOnWordAndOnWriter) {
   // Word: the public member, late-bound, types one paragraph per line.
   ObjectPtr word = open_word();
   ObjectPtr docs = component::create_object(u"GeraDocsOrvane", ctx_.ctx);
-  call(docs, u"DocWordSubstLista",
-       {Variant(word), Variant(Text(u"vListaCondutores")), Variant(lists[0].count()),
-        lists[0].lines_variant()});
+  word_list(word, lists[0]);
   call(docs, u"DocWordSubstLista",
        {Variant(word), Variant(Text(u"vTabelaBaixadas")), Variant(int32_t{0}),
         Variant(Array::of({}, 1))});
@@ -233,7 +231,8 @@ TEST_F(Suites, ListsOnWordAndOnWriter) {
   // Writer: the joined lines are an ordinary value of the placeholder table.
   if (!writer_registered()) GTEST_SKIP() << "com.sun.star.ServiceManager is not registered";
   int32_t n = 0;
-  Array t = rows({{u"vListaCondutores", Variant(lists[0].joined(u"\r\n"))}}, n);
+  Array t = rows({}, n);
+  writer_list(t, n, lists[0], u"\r\n");
   Writer w = open_writer();
   writer_table_pass(w.document, w.descriptor, t, n);
   lines = paragraphs(save_writer(w));
