@@ -469,21 +469,27 @@ const MemberTable& Application::members() const {
       as<Application>(s).Visible(a[0].boolean());
       return none();
     });
-    m.method(u"PrintOut",
-             {opt(u"Background", VarType::Variant), opt(u"Append", VarType::Variant),
-              opt(u"Range", VarType::Variant), opt(u"OutputFileName", VarType::Variant),
-              opt(u"From", VarType::Variant), opt(u"To", VarType::Variant),
-              opt(u"Item", VarType::Variant), opt(u"Copies", VarType::Long, Variant(int32_t(1))),
-              opt(u"Pages", VarType::Variant), opt(u"PageType", VarType::Variant),
-              opt(u"PrintToFile", VarType::Variant), opt(u"Collate", VarType::Variant),
-              opt(u"FileName", VarType::String, Variant(Text()))},
-             VarType::Empty, [](Object& s, Args& a) {
-               PrintOutArgs args;
-               args.Copies = a[7].lng();
-               args.FileName = a[12].text();
-               as<Application>(s).PrintOut(args);
-               return none();
-             });
+    m.method(
+        u"PrintOut",
+        {opt(u"Background", VarType::Variant), opt(u"Append", VarType::Variant),
+         opt(u"Range", VarType::Variant), opt(u"OutputFileName", VarType::Variant),
+         opt(u"From", VarType::Variant), opt(u"To", VarType::Variant),
+         opt(u"Item", VarType::Variant), opt(u"Copies", VarType::Long, Variant(int32_t(1))),
+         opt(u"Pages", VarType::Variant), opt(u"PageType", VarType::Variant),
+         opt(u"PrintToFile", VarType::Variant), opt(u"Collate", VarType::Variant),
+         opt(u"FileName", VarType::String, Variant(Text())),
+         // Word's remaining arguments: accepted by name, nothing to do with them here.
+         opt(u"ActivePrinterMacGX", VarType::Variant), opt(u"ManualDuplexPrint", VarType::Variant),
+         opt(u"PrintZoomColumn", VarType::Variant), opt(u"PrintZoomRow", VarType::Variant),
+         opt(u"PrintZoomPaperWidth", VarType::Variant),
+         opt(u"PrintZoomPaperHeight", VarType::Variant)},
+        VarType::Empty, [](Object& s, Args& a) {
+          PrintOutArgs args;
+          args.Copies = a[7].lng();
+          args.FileName = a[12].text();
+          as<Application>(s).PrintOut(args);
+          return none();
+        });
     m.method(u"Quit",
              {opt(u"SaveChanges", VarType::Boolean, Variant(false)),
               opt(u"OriginalFormat", VarType::Variant), opt(u"RouteDocument", VarType::Variant)},
