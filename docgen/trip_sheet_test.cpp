@@ -8,7 +8,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <thread>
 
 #include "component/registry.h"
@@ -79,28 +78,24 @@ class TripSheet : public ::testing::Test {
     shared_ = new TempDir();
     db_path_ = shared_->str() + "demo.db";
     demo::write_demo_database(db_path_, shared_->path());
+    // One temporary folder for the whole process: the office converter, once started,
+    // keeps its own files there.
+    fs::create_directories(shared_->path() / "tmp");
+    setenv("TMPDIR", (shared_->str() + "tmp/").c_str(), 1);
   }
   static void TearDownTestSuite() {
     delete shared_;
     shared_ = nullptr;
   }
 
-  void TearDown() override {
-    // The next test's scratch folder is made before its SetUp runs.
-    if (saved_tmpdir_) {
-      setenv("TMPDIR", saved_tmpdir_->c_str(), 1);
-    } else {
-      unsetenv("TMPDIR");
-    }
-  }
-
   void SetUp() override {
-    if (const char* t = getenv("TMPDIR")) saved_tmpdir_ = t;
     if (!fs::exists(kTemplates / (std::string(kTemplate) + ".docx"))) {
       GTEST_SKIP() << "templates not built";
     }
-    fs::create_directories(dir_.path() / "tmp");
-    setenv("TMPDIR", (dir_.str() + "tmp/").c_str(), 1);
+    // Working copies and results of the previous test go.
+    for (const auto& e : fs::directory_iterator(shared_->path() / "tmp")) {
+      if (e.path().filename().string().rfind("Ficha", 0) == 0) fs::remove(e.path());
+    }
     // The host's templates folder.
     fs::create_directories(dir_.path() / "modelos");
     for (const char* ext : {".docx", ".odt"}) {
@@ -144,13 +139,12 @@ class TripSheet : public ::testing::Test {
     return fs::exists(log_) ? read_file(log_) : "";
   }
 
-  std::string tmp(const std::string& name) const { return dir_.str() + "tmp/" + name; }
+  std::string tmp(const std::string& name) const { return shared_->str() + "tmp/" + name; }
 
   static TempDir* shared_;
   static std::string db_path_;
   TempDir dir_;
   std::string log_;
-  std::optional<std::string> saved_tmpdir_;
 };
 
 TempDir* TripSheet::shared_ = nullptr;
@@ -305,7 +299,7 @@ TEST_F(TripSheet, PrintingAndPreviewOnWriter) {
 
 TEST_F(TripSheet, CommandLinePrintsThePathAndWritesLayoutBack) {
   const std::string tpl = dir_.str() + "modelos/" + kTemplate + ".docx";
-  const std::string cmd = "TMPDIR='" + dir_.str() + "tmp/' " + orvane::testing::orvane_bin() +
+  const std::string cmd = "TMPDIR='" + shared_->str() + "tmp/' " + orvane::testing::orvane_bin() +
                           " call --db '" + db_path_ +
                           "' GeraDocsOrvane GeraDeslocamentoViatura @conn 1 1 501 '" + tpl +
                           "' false @int:0";
@@ -313,7 +307,7 @@ TEST_F(TripSheet, CommandLinePrintsThePathAndWritesLayoutBack) {
   ASSERT_EQ(plain.status, 0) << plain.err;
   EXPECT_EQ(plain.out, tmp(std::string(kTemplate) + ".pdf") + "\n");
 
-  auto json = run_command("TMPDIR='" + dir_.str() + "tmp/' " + orvane::testing::orvane_bin() +
+  auto json = run_command("TMPDIR='" + shared_->str() + "tmp/' " + orvane::testing::orvane_bin() +
                           " call --json --db '" + db_path_ +
                           "' GeraDocsOrvane GeraDeslocamentoViatura @conn 1 1 501 '" + tpl +
                           "' false @int:0");
@@ -359,7 +353,7 @@ TEST_F(TripSheet, StorageSwitchFetchesTheTemplateFromTheUnitStorage) {
 TEST_F(TripSheet, DemoCommandProducesBothRoutes) {
   REQUIRE_WRITER();
   const std::string out = dir_.str() + "demo";
-  auto r = run_command("TMPDIR='" + dir_.str() + "tmp/' " + orvane::testing::orvane_bin() +
+  auto r = run_command("TMPDIR='" + shared_->str() + "tmp/' " + orvane::testing::orvane_bin() +
                        " demo --out '" + out + "'");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(fs::exists(out + "/demo.db"));
