@@ -142,6 +142,30 @@ void BM_TripSheetConversionWord(benchmark::State& state) {
 }
 BENCHMARK(BM_TripSheetConversionWord)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+void BM_TripSheetConversionWriter(benchmark::State& state) {
+  Fixture& f = fixture();
+  TripSheetData d = read_trip_sheet(f.conn, 501);
+  fs::path file = f.copy_template(".odt");
+  Array props({Array::Bound{0, 2}});
+  props.at(0) = call(f.funcs, u"MakePropertyValue",
+                     {Variant(Text(u"FilterName")), Variant(Text(u"writer_pdf_Export"))});
+  const Variant url =
+      call(f.funcs, u"ConvertToUrl", {Variant(from_utf8((f.dir / "Ficha.pdf").string()))});
+  auto export_once = [&](bool timed) {
+    if (timed) state.PauseTiming();
+    Fixture::Writer w = f.open_writer(file);
+    substitute_trip_sheet_writer(w.document, w.descriptor, d);
+    if (timed) state.ResumeTiming();
+    call(w.document, u"storeToURL", {url, Variant(props)});
+    if (timed) state.PauseTiming();
+    call(w.document, u"close", {Variant(false)});
+    if (timed) state.ResumeTiming();
+  };
+  export_once(false);  // warm the converter
+  for (auto _ : state) export_once(true);
+}
+BENCHMARK(BM_TripSheetConversionWriter)->Unit(benchmark::kMillisecond)->Iterations(10);
+
 // The whole call, database to PDF, on each route.
 void BM_TripSheetEndToEnd(benchmark::State& state, const char* ext) {
   Fixture& f = fixture();
