@@ -74,11 +74,6 @@ size_t count_nodes(const fs::path& file, const char* xpath) {
   return xml.select_nodes(xpath).size();
 }
 
-// Until the Writer layer is registered its half of these tests cannot run.
-bool writer_registered() {
-  return component::Registry::global().find(u"com.sun.star.ServiceManager") != nullptr;
-}
-
 class Suites : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -165,7 +160,6 @@ TEST_F(Suites, WholeWordsOnWordSubstringsOnWriter) {
   EXPECT_TRUE(has_line(lines, "Cliente: 1042; referência Des.ClienteNome."));
   EXPECT_TRUE(has_line(lines, "Relatório de frota da unidade 301"));
 
-  if (!writer_registered()) GTEST_SKIP() << "com.sun.star.ServiceManager is not registered";
   Writer w = open_writer();
   writer_table_pass(w.document, w.descriptor, t, n);
   lines = paragraphs(save_writer(w));
@@ -229,7 +223,6 @@ TEST_F(Suites, ListsOnWordAndOnWriter) {
   EXPECT_TRUE(has_line(lines, "Viaturas baixadas:  "));
 
   // Writer: the joined lines are an ordinary value of the placeholder table.
-  if (!writer_registered()) GTEST_SKIP() << "com.sun.star.ServiceManager is not registered";
   int32_t n = 0;
   Array t = rows({}, n);
   writer_list(t, n, lists[0], u"\r\n");
@@ -273,7 +266,6 @@ TEST_F(Suites, TablePlaceholderOnWord) {
 }
 
 TEST_F(Suites, TablePlaceholderOnWriter) {
-  if (!writer_registered()) GTEST_SKIP() << "com.sun.star.ServiceManager is not registered";
   auto rs = db::open_recordset(conn_, T("Select * From Veículos Order By CodVeículo"));
   auto none = db::open_recordset(conn_, T("Select * From Veículos Where Ativo=5"));
   Writer w = open_writer();

@@ -38,13 +38,6 @@ const std::string kObservation =
     "aberta. Sistema rearmado remotamente às 23h40, com a janela fechada pelo vizinho Sr. "
     "Osvaldo.";
 
-// Until the Writer layer is registered the Writer route cannot run.
-bool writer_registered() {
-  return component::Registry::global().find(u"com.sun.star.ServiceManager") != nullptr;
-}
-#define REQUIRE_WRITER() \
-  if (!writer_registered()) GTEST_SKIP() << "com.sun.star.ServiceManager is not registered"
-
 std::string squeeze(const std::string& s) {
   std::string out;
   bool blank = false;
@@ -151,7 +144,6 @@ TempDir* TripSheet::shared_ = nullptr;
 std::string TripSheet::db_path_;
 
 TEST_F(TripSheet, WriterRouteFillsEveryPlaceholder) {
-  REQUIRE_WRITER();
   Run r = run(501, std::string(kTemplate) + ".odt");
   ASSERT_TRUE(r.messages.empty()) << to_utf8(r.messages[0].text);
   EXPECT_EQ(to_utf8(r.result), tmp(std::string(kTemplate) + ".pdf"));
@@ -274,7 +266,6 @@ TEST_F(TripSheet, PrintingAndPreviewOnWord) {
 }
 
 TEST_F(TripSheet, PrintingAndPreviewOnWriter) {
-  REQUIRE_WRITER();
   Run r = run(501, std::string(kTemplate) + ".odt", {}, false, 2);
   ASSERT_EQ(r.messages.size(), 1u);
   EXPECT_EQ(to_utf8(r.messages[0].text),
@@ -319,11 +310,6 @@ TEST_F(TripSheet, CommandLinePrintsThePathAndWritesLayoutBack) {
 }
 
 TEST_F(TripSheet, StorageSwitchFetchesTheTemplateFromTheUnitStorage) {
-  if (!component::Registry::global()
-           .find(u"FuncoesOrvane")
-           ->members->find(u"ManipulaArqsAbreArquivos", CallKind::Method)) {
-    GTEST_SKIP() << "FuncoesOrvane has no ManipulaArqsAbreArquivos yet";
-  }
   orvane::testing::S3rver s3;
   if (s3.absent()) GTEST_SKIP() << s3.problem();
   ASSERT_TRUE(s3.running()) << s3.problem();
@@ -356,7 +342,6 @@ TEST_F(TripSheet, StorageSwitchFetchesTheTemplateFromTheUnitStorage) {
 }
 
 TEST_F(TripSheet, DemoCommandProducesBothRoutes) {
-  REQUIRE_WRITER();
   const std::string out = dir_.str() + "demo";
   auto r = run_command("TMPDIR='" + shared_->str() + "tmp/' " + orvane::testing::orvane_bin() +
                        " demo --out '" + out + "'");
