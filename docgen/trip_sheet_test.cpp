@@ -201,8 +201,13 @@ TEST_F(TripSheet, CapitalOdtGoesToWordAndOldWordSavesDoc) {
 }
 
 TEST_F(TripSheet, MissingRecordsGiveTheGenericMessage) {
-  for (int32_t trip : {502 /* no driver */, 9999 /* no trip */}) {
-    Run r = run(trip, std::string(kTemplate) + ".docx");
+  // Trip 503 loses its vehicle in a database of this test's own.
+  const std::string database = dir_.str() + "sem-viatura.db";
+  fs::copy_file(db_path_, database);
+  db::open_connection(from_utf8(database))
+      ->execute(T("Update VeículosDeslocamentos Set Viatura=Null Where CodInterno=503"));
+  for (int32_t trip : {502 /* no driver */, 503 /* no vehicle */, 9999 /* no trip */}) {
+    Run r = run(trip, std::string(kTemplate) + ".docx", {}, false, 0, 301, database);
     EXPECT_EQ(r.result, u"");
     ASSERT_EQ(r.messages.size(), 1u);
     const std::string m = to_utf8(r.messages[0].text);
