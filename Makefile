@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # Where `make demo` writes the demo database and the documents made from it.
 DEMO_OUT ?= $(BUILD)/demo-output
 
-.PHONY: all deps configure build test demo bench format clean
+.PHONY: all deps configure build test test-asan fuzz demo bench format clean
 
 all: build
 
@@ -26,6 +26,23 @@ test: build
 
 demo: build
 	$(BUILD)/orvane demo --out $(DEMO_OUT)
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan:
+	@bash scripts/install-deps.sh
+	cmake -S . -B build-asan -G Ninja -DORVANE_SANITIZE=ON -DORVANE_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# Every libFuzzer harness for FUZZ_SECONDS each (clang, ASan + UBSan).
+FUZZ_SECONDS ?= 60
+fuzz:
+	@bash scripts/install-deps.sh
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DORVANE_FUZZ=ON -DBUILD_TESTING=OFF \
+	  -DORVANE_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_all
+	bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
 
 bench: build
 	@ls $(BUILD)/bench/bench_* 2>/dev/null || echo "no benchmarks built"
