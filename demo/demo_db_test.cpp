@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text.h"
+#include "funcs/unitchecks.h"
 #include "testing/testing.h"
 
 namespace orvane::demo {
@@ -163,6 +165,14 @@ TEST(DemoDatabase, DataHangTogether) {
   EXPECT_FALSE(valid_document("284.317.596-83"));
   EXPECT_FALSE(valid_document("30.571.826/0001-72"));
   for (auto& d : documents) EXPECT_TRUE(valid_document(d)) << d;
+
+  // Online passwords are kept shifted, the way the host stores them.
+  EXPECT_EQ(to_utf8(funcs::DecripSenha(
+                from_utf8(r.one("SELECT SenhaOnLine FROM Clientes WHERE CodCliente=1042")))),
+            "Thor2026");
+  EXPECT_EQ(to_utf8(funcs::DecripSenha(
+                from_utf8(r.one("SELECT SenhaOnLine FROM Clientes WHERE CodCliente=1063")))),
+            "RioPardo@25");
 
   // Each query lists the rows that point nowhere.
   const char* dangling[] = {

@@ -76,23 +76,24 @@ UPDATE Clientes SET Representante = 'Edson Luiz Marangoni', CPFRepresentante = '
 UPDATE Clientes SET Representante = 'Gustavo Henrique Pardini', CPFRepresentante = '590.173.624-99',
   RepresentanteEstadoCivil = '1' WHERE CodCliente = 1063;
 
--- Sales, technician, region and monitoring account.
+-- Sales, technician, region and monitoring account. SenhaOnLine keeps the online password
+-- shifted as the host stores it (Thor2026, Padaria2024, RioPardo@25).
 UPDATE Clientes SET Vendedor = 9010, Técnico = 9001, Área = 1, SubÁrea = 11,
   FantasiaSigma = 'RESID. ANA LUCIA CARDOSO', MoniDataCadastro = '2025-03-12 00:00:00', NívelSegurança = 2,
   AvisaDisparo = 1,
   SigmaLocalizaPainel = 'Central na lavanderia, atrás da porta, a 1,60 m do piso. Teclado ao lado da porta social. Comunicador 4G dentro do armário de limpeza, com os dois chips.',
   ObservaçãoSIGMA = 'Cliente viaja com frequência a trabalho. Em disparo sem contato com os usuários, acionar a pronta resposta e avisar o vizinho da casa 1 (Sr. Osvaldo). Cachorro de porte grande no quintal (Thor), dócil. Não acionar a polícia antes da confirmação visual do agente.',
-  SenhaOnLine = 'hsouhsw'
+  SenhaOnLine = '^ry|<:<@'
   WHERE CodCliente = 1042;
 UPDATE Clientes SET Vendedor = 9010, Técnico = 9002, Área = 2, SubÁrea = 21,
   FantasiaSigma = 'PADARIA SANTA EDWIGES', MoniDataCadastro = '2024-08-26 00:00:00', NívelSegurança = 3,
   AvisaDisparo = 0,
   SigmaLocalizaPainel = 'Central no escritório dos fundos, acima do cofre.',
   ObservaçãoSIGMA = 'Abertura às 05h30 pelo padeiro (usuário 004). Fechamento às 21h00. Aos domingos abre às 06h30.',
-  SenhaOnLine = 'ruivtuor'
+  SenhaOnLine = 'Zknk|sk<:<>'
   WHERE CodCliente = 1057;
 UPDATE Clientes SET Vendedor = 9020, Técnico = 9021, Área = 10, SubÁrea = 101, AvisaDisparo = 0,
-  SenhaOnLine = 'tqwtduvsf' WHERE CodCliente = 1063;
+  SenhaOnLine = '\syZk|nyJ<?' WHERE CodCliente = 1063;
 UPDATE Clientes SET Vendedor = 9020, Técnico = 9021, Área = 10, SubÁrea = 101 WHERE CodCliente = 1071;
 
 -- Commercial terms. ValorNF is the monthly invoice: monitoring plus rental (ValorComodato)
