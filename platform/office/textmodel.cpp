@@ -7,8 +7,17 @@
 namespace orvane::office {
 
 namespace {
-constexpr size_t kBlock = 64;            // paragraphs per searched block
+constexpr size_t kBlock = 16;            // paragraphs per searched block
+constexpr size_t kGramBits = 1 << 16;    // trigram filter of a block
 constexpr char16_t kSeparator = 0xFFFF;  // never in a pattern, so no match spans two paragraphs
+// Hash of three folded units; a block holds the set of the trigrams of its text, so a
+// search skips the blocks that lack one of the pattern's trigrams.
+inline uint32_t gram(char16_t a, char16_t b, char16_t c) {
+  return ((uint32_t(a) * 0x9E3779B1u) ^ (uint32_t(b) * 0x85EBCA77u) ^
+          (uint32_t(c) * 0xC2B2AE3Du)) >>
+         16;
+}
+
 }  // namespace
 
 bool is_word_char(char16_t c) {
@@ -105,11 +114,20 @@ Story::Block& Story::block(size_t bi, bool folded) {
     b.starts.push_back(static_cast<int32_t>(out.size()));
     const Text& t = texts_[i].text;
     if (folded) {
-      for (char16_t c : t) out.push_back(fold_case(c));
+      size_t at = out.size();
+      out.resize(at + t.size());
+      for (size_t k = 0; k < t.size(); ++k) out[at + k] = fold_case(t[k]);
     } else {
       out += t;
     }
     out.push_back(kSeparator);
+  }
+  if (folded) {
+    b.grams.assign(kGramBits / 64, 0);
+    for (size_t k = 0; k + 2 < out.size(); ++k) {
+      uint32_t g = gram(out[k], out[k + 1], out[k + 2]);
+      b.grams[g >> 6] |= uint64_t{1} << (g & 63);
+    }
   }
   ok = true;
   return b;
@@ -122,16 +140,42 @@ std::vector<Hit> Story::find_all(const SearchOptions& o) {
   Text pat = o.what;
   if (!o.match_case)
     for (auto& c : pat) c = fold_case(c);
-  std::boyer_moore_horspool_searcher searcher(pat.begin(), pat.end());
+  // Horspool over UTF-16 with the shift table keyed on the low byte: units that share
+  // it take the smaller shift, which never skips a match.
+  const size_t m = pat.size();
+  size_t shift[256];
+  for (auto& x : shift) x = m;
+  for (size_t i = 0; i + 1 < m; ++i) shift[pat[i] & 0xFF] = m - 1 - i;
+  auto search = [&](const Text& hay, size_t from) -> size_t {
+    const char16_t* h = hay.data();
+    const char16_t last = pat[m - 1];
+    for (size_t at = from; at + m <= hay.size();) {
+      char16_t c = h[at + m - 1];
+      if (c == last && std::equal(pat.data(), pat.data() + m - 1, h + at)) return at;
+      at += shift[c & 0xFF];
+    }
+    return Text::npos;
+  };
+  std::vector<uint32_t> pat_grams;
+  for (size_t k = 0; k + 2 < m; ++k)
+    pat_grams.push_back(gram(fold_case(pat[k]), fold_case(pat[k + 1]), fold_case(pat[k + 2])));
   for (size_t bi = 0; bi < blocks_.size(); ++bi) {
+    Block& fb = block(bi, true);
+    bool possible = true;
+    for (uint32_t g : pat_grams)
+      if (!(fb.grams[g >> 6] & (uint64_t{1} << (g & 63)))) {
+        possible = false;
+        break;
+      }
+    if (!possible) continue;
     Block& b = block(bi, !o.match_case);
     const Text& hay = o.match_case ? b.plain : b.folded;
-    auto it = hay.begin();
+    size_t from = 0;
     size_t para_in_block = 0;
     while (true) {
-      auto found = std::search(it, hay.end(), searcher);
-      if (found == hay.end()) break;
-      auto at = static_cast<int32_t>(found - hay.begin());
+      size_t found = search(hay, from);
+      if (found == Text::npos) break;
+      auto at = static_cast<int32_t>(found);
       while (para_in_block + 1 < b.starts.size() && b.starts[para_in_block + 1] <= at)
         ++para_in_block;
       size_t pi = b.first + para_in_block;
@@ -145,9 +189,9 @@ std::vector<Hit> Story::find_all(const SearchOptions& o) {
       }
       if (ok) {
         hits.push_back(Hit{pi, start, end});
-        it = found + static_cast<long>(pat.size());
+        from = found + m;
       } else {
-        it = found + 1;
+        from = found + 1;
       }
     }
   }

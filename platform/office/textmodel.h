@@ -82,6 +82,7 @@ class Story {
     size_t first = 0, last = 0;  // paragraphs [first, last)
     bool folded_ok = false, plain_ok = false;
     Text folded, plain;
+    std::vector<uint64_t> grams;  // trigram filter of `folded`
     std::vector<int32_t> starts;  // offset of each paragraph in the joined text
   };
   void ensure_index();
