@@ -217,6 +217,79 @@ TEST_F(WordTest, BadDocumentsRaiseClearErrors) {
   EXPECT_FALSE(fs::exists(path("nao")));
 }
 
+TEST_F(WordTest, DirectionsReplaceOneAndMovingAround) {
+  testdocs::write_docx(
+      path("t.docx"),
+      "<w:p><w:r><w:t>um X dois X tres X</w:t></w:r></w:p><w:p><w:r><w:t>fim</w:t></w:r></w:p>");
+  word->Documents().Open(from_utf8(path("t.docx")));
+  auto& sel = word->Selection();
+  auto& f = sel.Find();
+  f.Text(u"x");
+  f.MatchWholeWord(true);
+  f.Wrap(wdFindStop);
+  f.Forward(false);
+  EXPECT_FALSE(f.Execute());  // at the start, nothing before and no wrapping
+  f.Wrap(wdFindContinue);
+  ASSERT_TRUE(f.Execute());  // wraps to the last one
+  EXPECT_EQ(sel.Range().start_, 17);
+  f.Forward(true);
+  f.Replacement().Text(u"Y^tZ");
+  ASSERT_TRUE(f.Execute(wdReplaceOne));  // the next after the selection: the first, wrapping
+  Story& body = word->ActiveDocument().engine().body();
+  EXPECT_EQ(to_utf8(body.text(0).text), "um Y\tZ dois X tres X");
+  EXPECT_EQ(sel.Text(), u"Y\tZ");
+  sel.Text(u"W");
+  EXPECT_EQ(sel.Text(), u"W");
+  sel.EndKey(wdLine);
+  sel.TypeText(u"!");
+  sel.MoveDown(wdLine, 1);
+  sel.HomeKey(wdLine);
+  sel.TypeText(u">");
+  sel.HomeKey(wdStory);
+  sel.MoveRight(wdCharacter, 2, wdExtend);
+  EXPECT_EQ(sel.Text(), u"um");
+  sel.Font().Bold(true);
+  EXPECT_TRUE(sel.Font().Bold());
+  EXPECT_EQ(to_utf8(body.text(0).text), "um W dois X tres X!");
+  EXPECT_EQ(to_utf8(body.text(1).text), ">fim");
+  EXPECT_THROW(sel.Cells().Merge(), VbError);  // not in a table
+  f.MatchWildcards(true);
+  EXPECT_THROW(f.Execute(), VbError);
+}
+
+TEST_F(WordTest, PhotoTableCellsTakePicturesAndParagraphs) {
+  testdocs::write_docx(path("t.docx"), "<w:p><w:r><w:t>vEquipamentosFotos</w:t></w:r></w:p>");
+  testing::write_file(path("foto.png"), testdocs::png_bytes(8, 8));
+  word->Documents().Open(from_utf8(path("t.docx")));
+  ASSERT_TRUE(find(u"vEquipamentosFotos"));
+  auto& sel = word->Selection();
+  word->ActiveDocument().Tables().Add(sel.Range(), 1, 2);
+  sel.TypeText(u"Imagem");
+  sel.MoveRight(wdCell);
+  sel.TypeText(T("Descrição"));
+  sel.MoveRight(wdCell);  // a new row
+  sel.InlineShapes().AddPicture(from_utf8(path("foto.png")));
+  sel.MoveRight(wdCell);
+  sel.Font().Bold(true);
+  sel.TypeText(T("Câmera"));
+  sel.TypeParagraph();
+  sel.Font().Bold(false);
+  sel.TypeText(u"Uso externo");
+  sel.MoveLeft(wdCell);
+  EXPECT_EQ(sel.Text(), u"\x01");
+  sel.MoveDown(wdLine);  // below the table: the paragraph after it
+  EXPECT_FALSE(sel.InTable());
+  Table t = word->ActiveDocument().Tables().Item(1);
+  EXPECT_EQ(t.RowsCount(), 2);
+  word->ActiveDocument().SaveAs(from_utf8(path("out.docx")));
+  std::string xml = document_xml(path("out.docx"));
+  EXPECT_NE(xml.find("<w:drawing>"), std::string::npos);
+  size_t cam = xml.find("Câmera"), uso = xml.find("Uso externo");
+  ASSERT_NE(uso, std::string::npos);
+  EXPECT_NE(xml.substr(cam, uso - cam).find("</w:p><w:p>"), std::string::npos)
+      << "two paragraphs in the cell";
+}
+
 TEST(WordApplication, CreationVersionAndQuit) {
   HostSettings off;
   off.without_word = true;
