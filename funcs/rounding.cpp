@@ -6,6 +6,7 @@
 #include "core/convert.h"
 #include "core/error.h"
 #include "core/format.h"
+#include "funcs/aggregates.h"
 #include "funcs/textclean.h"
 
 namespace orvane::funcs {
@@ -123,6 +124,90 @@ Currency round_iss(int32_t rule, double& valor_iss, int16_t casas) {
   }
 }
 
+namespace {
+
+Text number_text(int32_t v) { return from_utf8(std::to_string(v)); }
+
+// A setting kept as text ("2", " 1 "), read as a number; Null and "" read as 0.
+double setting_number(const Variant& v) { return Val(vb::Trim(CStr(NZ(v, Text())))); }
+
+bool setting_flag(const Variant& v) { return CBool(NZ(v, false)); }
+
+}  // namespace
+
+Currency RoundISSQN(const Variant& conn, int32_t cod_empresa, double& valor_iss, int16_t casas) {
+  Variant rule = NZ(Dlookup(conn, u"TipoArredondamentoISS", u"Empresas",
+                            u"CodEmpresa=" + number_text(cod_empresa)),
+                    int16_t{0});
+  double r = CDbl(rule);
+  // A rule that is not one of the whole numbers 0..5 falls to "anything else".
+  int32_t whole = r == std::trunc(r) && r >= 0 && r <= 5 ? static_cast<int32_t>(r) : -1;
+  return round_iss(whole, valor_iss, casas);
+}
+
+Currency RetornaCustoSelecionado(const Variant& conn, int32_t cod_unidade, int32_t cod_empresa,
+                                 int32_t cod_produto, int32_t cod_tabela) {
+  const Text unidade = number_text(cod_unidade), tabela = number_text(cod_tabela),
+             produto = number_text(cod_produto);
+  Variant stock_company = int16_t{0};
+  double cost_kind = 0;
+  bool plain_cost = false, own_values = false, cost_price = false, force_selected = false;
+  resume_next([&] {
+    stock_company =
+        NZ(Dlookup(conn, u"Conciliadora", u"Empresas", u"CodEmpresa=" + number_text(cod_empresa)),
+           int16_t{0});
+  });
+  resume_next([&] {
+    cost_kind = setting_number(
+        Dlookup(conn, u"Codigo", u"DadosEntidades", u"CodEntidade=254 And Unidade=" + unidade));
+  });
+  resume_next([&] {
+    plain_cost = setting_number(Dlookup(conn, u"Descreve", u"DadosEntidades",
+                                        u"CodEntidade=175 And Unidade=" + unidade)) != 0;
+  });
+  resume_next([&] {
+    own_values = setting_flag(
+        Dlookup(conn, u"UtilizaValoresProprios", u"ProdutosTabelas", u"CodInterno=" + tabela));
+  });
+  resume_next([&] {
+    cost_price = setting_flag(
+        Dlookup(conn, u"UtilizaPrecoCusto", u"ProdutosTabelas", u"CodInterno=" + tabela));
+  });
+  resume_next([&] {
+    force_selected = setting_flag(
+        Dlookup(conn, u"ForcaCustoSelecionadoOrc", u"Unidades", u"CodUnidade=" + unidade));
+  });
+
+  Text product_filter;
+  resume_next([&] {
+    product_filter =
+        u"TipoEstoque=1 And CodProduto=" + produto + u" And CodEmpresa=" + CStr(stock_company);
+  });
+  auto stock_cost = [&](TextView column) {
+    return CCur(NZ(Dlookup(conn, column, u"LocalizaProdutos", product_filter), int16_t{0}));
+  };
+  Currency cost;
+  if (!plain_cost || force_selected) {
+    static const char* const kCostColumns[] = {"CustoGerencial", "Custo", "CustoReposição",
+                                               "CustoMédio"};
+    for (int kind = 0; kind < 4; ++kind)
+      if (cost_kind == kind) resume_next([&] { cost = stock_cost(T(kCostColumns[kind])); });
+  } else {
+    resume_next([&] { cost = stock_cost(u"Custo"); });
+  }
+  if (own_values && cost_price) {
+    resume_next([&] {
+      Currency item = CCur(NZ(Dlookup(conn, u"PrecoCusto", u"ProdutosTabelasItens",
+                                      u"Isnull(ProdutosTabelasItens.TipoItem,'P')='P' And "
+                                      u"CodProduto=" +
+                                          produto + u" And CodTabela=" + tabela),
+                              int16_t{0}));
+      if (item > Currency()) cost = item;
+    });
+  }
+  return cost;
+}
+
 void add_rounding_members(component::MemberTable& t) {
   t.method(
       u"Arredondamento_ABNT_NBR5891", {ref(u"Valor", VarType::Double)}, VarType::Currency,
@@ -134,6 +219,30 @@ void add_rounding_members(component::MemberTable& t) {
       VarType::Currency,
       [](Object&, component::Args& a) { return Variant(RoundTruncado(a[0].dbl(), a[1].lng())); },
       "Valor cut after two decimals");
+  t.method(
+      u"RoundISSQN",
+      {ref(u"Connorvane", VarType::Variant), ref(u"CodEmpresa", VarType::Long),
+       ref(u"ValorISS", VarType::Double),
+       opt(u"CasasDecimais", VarType::Integer, Variant(int16_t{2}))},
+      VarType::Currency,
+      [](Object&, component::Args& a) {
+        double valor = a[2].dbl();
+        Currency r = RoundISSQN(a[0], a[1].lng(), valor, a[3].integer());
+        a[2] = valor;
+        return Variant(r);
+      },
+      "ValorISS rounded by the company's ISS rule (rule 1 writes ValorISS back)");
+  t.method(
+      u"RetornaCustoSelecionado",
+      {ref(u"Connorvane", VarType::Variant), ref(u"CodUnidade", VarType::Long),
+       ref(u"CodEmpresa", VarType::Long), ref(u"CodProduto", VarType::Long),
+       ref(u"CodTabela", VarType::Long)},
+      VarType::Currency,
+      [](Object&, component::Args& a) {
+        return Variant(
+            RetornaCustoSelecionado(a[0], a[1].lng(), a[2].lng(), a[3].lng(), a[4].lng()));
+      },
+      "the product's cost under the unit's cost settings");
 }
 
 }  // namespace orvane::funcs

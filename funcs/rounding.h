@@ -11,6 +11,7 @@
 
 #include "component/member_table.h"
 #include "core/numbers.h"
+#include "core/variant.h"
 
 namespace orvane::funcs {
 
@@ -34,6 +35,21 @@ Currency RoundTruncado(double valor, int32_t decimais = 2);
 // Rules 4 and 5 carry into the integer part when the decimals are all 9 (10.996 -> 11).
 // Failures raise (VbError 5 for a negative `casas`, 6 beyond the currency range).
 Currency round_iss(int32_t rule, double& valor_iss, int16_t casas = 2);
+
+// RoundISSQN: `valor_iss` rounded by the company's rule (Empresas.TipoArredondamentoISS,
+// Null = 0) through round_iss. Failures, reading the rule included, reach the caller.
+Currency RoundISSQN(const Variant& conn, int32_t cod_empresa, double& valor_iss, int16_t casas = 2);
+
+// RetornaCustoSelecionado: the cost of a product under the unit's settings. The product
+// is looked up in LocalizaProdutos under the company's stock company
+// (Empresas.Conciliadora, Null = 0). With the unit's plain-cost switch (entity 175) off,
+// or the unit forcing the selected cost, the column is the unit's cost kind (entity 254:
+// 0 CustoGerencial, 1 Custo, 2 CustoReposição, 3 CustoMédio, other kinds cost 0);
+// otherwise Custo. A price table that uses its own values and the cost price replaces
+// the cost by its item's PrecoCusto when that is above 0. Every failing step is skipped
+// and leaves the cost where it was.
+Currency RetornaCustoSelecionado(const Variant& conn, int32_t cod_unidade, int32_t cod_empresa,
+                                 int32_t cod_produto, int32_t cod_tabela);
 
 void add_rounding_members(component::MemberTable& t);
 

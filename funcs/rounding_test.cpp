@@ -7,6 +7,7 @@
 #include <random>
 
 #include "core/error.h"
+#include "platform/db/db.h"
 #include "testing/testing.h"
 
 namespace orvane::funcs {
@@ -174,6 +175,119 @@ TEST(RoundingCommand, ThroughOrvaneCall) {
   EXPECT_NE(r.out.find("\"result\":{\"type\":\"Currency\",\"value\":\"3.0000\"}"),
             std::string::npos)
       << r.out;
+}
+
+// A small host database: companies with their ISS rule and stock company, unit cost
+// settings, price tables and stock costs.
+class CostDatabase : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = dir_.str() + "host.db";
+    auto db = db::create_database(from_utf8(path_));
+    db->run_script(T(R"(
+      CREATE TABLE Empresas (CodEmpresa int PRIMARY KEY, Conciliadora int,
+                             TipoArredondamentoISS smallint);
+      CREATE TABLE DadosEntidades (CodEntidade int, Unidade int, Codigo varchar(50),
+                                   Descreve varchar(255));
+      CREATE TABLE Unidades (CodUnidade int PRIMARY KEY, ForcaCustoSelecionadoOrc bit);
+      CREATE TABLE ProdutosTabelas (CodInterno int PRIMARY KEY, UtilizaValoresProprios bit,
+                                    UtilizaPrecoCusto bit);
+      CREATE TABLE ProdutosTabelasItens (CodTabela int, CodProduto int, TipoItem char(1),
+                                         PrecoCusto money);
+      CREATE TABLE LocalizaProdutos (CodProduto int, CodEmpresa int, TipoEstoque int,
+                                     CustoGerencial money, Custo money,
+                                     "CustoReposição" money, "CustoMédio" money);
+      INSERT INTO Empresas VALUES (1, 10, 1), (2, NULL, 4), (3, 10, 5), (4, 10, NULL),
+                                  (5, 10, 9), (6, 10, 3);
+      INSERT INTO LocalizaProdutos VALUES (100, 10, 1, 1.11, 2.22, 3.33, 4.44),
+                                          (100, 10, 2, 91, 92, 93, 94),
+                                          (100, 0, 1, 5.55, 6.66, 7.77, 8.88),
+                                          (200, 10, 1, NULL, NULL, NULL, NULL);
+      INSERT INTO Unidades VALUES (1, 0), (2, 0), (3, 1), (4, 0), (5, NULL);
+      INSERT INTO DadosEntidades VALUES (254, 1, ' 2 ', NULL), (254, 2, '3', NULL),
+                                        (175, 2, NULL, '1'), (254, 3, '3', NULL),
+                                        (175, 3, NULL, ' 1'), (254, 4, '7', NULL),
+                                        (175, 5, NULL, '0');
+      INSERT INTO ProdutosTabelas VALUES (1, 1, 1), (2, 1, 1), (3, 1, 0), (4, 1, 1);
+      INSERT INTO ProdutosTabelasItens VALUES (1, 100, 'P', 12.50), (2, 100, 'P', 0),
+                                              (3, 100, 'P', 12.50), (4, 100, 'S', 12.50),
+                                              (4, 200, NULL, 3.75);
+    )"));
+    conn_ = db::as_variant(db::open_connection(from_utf8(path_)));
+  }
+
+  Currency cost(int unidade, int empresa, int produto, int tabela) {
+    return RetornaCustoSelecionado(conn_, unidade, empresa, produto, tabela);
+  }
+
+  orvane::testing::TempDir dir_;
+  std::string path_;
+  Variant conn_;
+};
+
+TEST_F(CostDatabase, SelectedCostFollowsTheUnitSettings) {
+  EXPECT_EQ(cost(1, 1, 100, 0), cur(3.33));   // cost kind 2, written " 2 "
+  EXPECT_EQ(cost(2, 1, 100, 0), cur(2.22));   // plain-cost switch on: Custo
+  EXPECT_EQ(cost(3, 1, 100, 0), cur(4.44));   // switch on, but the unit forces its kind 3
+  EXPECT_EQ(cost(4, 1, 100, 0), Currency());  // an unknown kind costs nothing
+  EXPECT_EQ(cost(5, 1, 100, 0), cur(1.11));   // no kind: CustoGerencial
+  EXPECT_EQ(cost(5, 2, 100, 0), cur(5.55));   // no stock company: company 0
+  EXPECT_EQ(cost(5, 1, 200, 0), Currency());  // Null costs count as 0
+  EXPECT_EQ(cost(5, 1, 999, 0), Currency());  // no such product
+}
+
+TEST_F(CostDatabase, PriceTableCostPrice) {
+  EXPECT_EQ(cost(1, 1, 100, 1), cur(12.50));  // own values and cost price: the item's
+  EXPECT_EQ(cost(1, 1, 100, 2), cur(3.33));   // an item cost of 0 keeps the stock cost
+  EXPECT_EQ(cost(1, 1, 100, 3), cur(3.33));   // the table does not use the cost price
+  EXPECT_EQ(cost(1, 1, 100, 4), cur(3.33));   // a service item is not a product
+  EXPECT_EQ(cost(1, 1, 200, 4), cur(3.75));   // an item without a kind is a product
+}
+
+TEST_F(CostDatabase, FailuresAreSkipped) {
+  // A connection that is not there: every lookup fails and the cost stays 0.
+  EXPECT_EQ(RetornaCustoSelecionado(Variant(), 1, 1, 100, 1), Currency());
+  auto conn = db::connection_of(conn_);
+  conn->run_script(u"DROP TABLE Unidades; DROP TABLE ProdutosTabelas;");
+  EXPECT_EQ(cost(3, 1, 100, 1), cur(2.22));  // the forcing flag unreadable: switch decides
+}
+
+TEST_F(CostDatabase, IssRuleOfTheCompany) {
+  double v = 10.125;
+  EXPECT_EQ(RoundISSQN(conn_, 1, v), cur(10.13));
+  v = 10.1234567;
+  EXPECT_EQ(RoundISSQN(conn_, 1, v), cur(10.12));
+  EXPECT_EQ(v, 10.12346);  // rule 1 writes the five-place value back
+  v = 10.12501;
+  EXPECT_EQ(RoundISSQN(conn_, 2, v), cur(10.13));
+  EXPECT_EQ(RoundISSQN(conn_, 3, v), cur(10.12));
+  EXPECT_EQ(v, 10.12501);
+  v = 10.135;
+  EXPECT_EQ(RoundISSQN(conn_, 4, v), cur(10.14));   // Null rule: 0, to even
+  EXPECT_EQ(RoundISSQN(conn_, 99, v), cur(10.14));  // no such company: rule 0 too
+  EXPECT_EQ(RoundISSQN(conn_, 5, v), Currency());   // an unknown rule
+  v = 2.135;
+  EXPECT_EQ(RoundISSQN(conn_, 6, v), cur(2.14));
+  v = 10.5;
+  EXPECT_THROW(RoundISSQN(conn_, 1, v, -1), VbError);
+}
+
+TEST_F(CostDatabase, ThroughOrvaneCall) {
+  auto run = [&](const std::string& args) {
+    return orvane::testing::run_command(orvane::testing::orvane_bin() +
+                                        " call --db sqlite:" + path_ + " " + args);
+  };
+  auto r = run("FuncoesOrvane RoundISSQN @conn 1 10.125");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "10,13\n");
+  r =
+      run("--json FuncoesOrvane RoundISSQN @conn 1 10,1234567 --then RetornaCustoSelecionado "
+          "@conn 1 1 100 1 --then RetornaCustoSelecionado @conn 5 2 100 0");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\"ValorISS\":{\"type\":\"Double\",\"value\":10.12346}"), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("\"value\":\"12.5000\""), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"value\":\"5.5500\""), std::string::npos) << r.out;
 }
 
 }  // namespace
