@@ -19,8 +19,8 @@
 namespace orvane::office {
 
 struct PackageLimits {
-  size_t max_part_size = size_t{256} << 20;  // inflated bytes of any one part
-  size_t max_total_size = size_t{1} << 30;   // inflated bytes read over the whole package
+  size_t max_part_size = size_t{64} << 20;    // inflated bytes of any one part
+  size_t max_total_size = size_t{512} << 20;  // inflated bytes read over the whole package
   size_t max_entries = 10000;
 };
 
