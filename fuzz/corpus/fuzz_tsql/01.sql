@@ -1,0 +1,1 @@
+ Select Top 1 S3Ativo From Unidades With (NoLock)  Where CodUnidade=3

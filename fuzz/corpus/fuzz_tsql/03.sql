@@ -1,0 +1,1 @@
+ Select Nome From Clientes (NoLock) Order By Nome Desc

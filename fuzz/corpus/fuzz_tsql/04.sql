@@ -1,0 +1,1 @@
+ Select (Select Top 1 Ordem From OSs Where Cliente=Clientes.CodCliente Order By Ordem Desc) As U From Clientes

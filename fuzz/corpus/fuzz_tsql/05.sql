@@ -1,0 +1,1 @@
+ Select Isnull(Nome,'') From Clientes

@@ -1,0 +1,1 @@
+ Select NullIf(Nome,'x') From Clientes

@@ -1,0 +1,1 @@
+ Select LEN(Nome) From Clientes

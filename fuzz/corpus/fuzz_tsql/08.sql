@@ -1,0 +1,1 @@
+ Select Left(Nome,3) From Clientes

@@ -1,0 +1,1 @@
+ Select Right(Nome,3) From Clientes

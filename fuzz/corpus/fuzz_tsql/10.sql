@@ -1,0 +1,1 @@
+ Select RTrim(LTRIM(Nome)) From Clientes

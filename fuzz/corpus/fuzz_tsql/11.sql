@@ -1,0 +1,1 @@
+ Select Round(ValorNF,2) From Clientes

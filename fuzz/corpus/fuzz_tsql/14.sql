@@ -1,0 +1,1 @@
+ Select Count(1), Count(*) From OSs

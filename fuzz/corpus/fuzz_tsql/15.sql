@@ -1,0 +1,1 @@
+ Select IsNumeric(Nome) From Clientes

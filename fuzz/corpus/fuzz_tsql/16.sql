@@ -1,0 +1,1 @@
+ Select Nome+' '+Nome From Clientes

@@ -1,0 +1,1 @@
+ Select Ordem+1 From OSs

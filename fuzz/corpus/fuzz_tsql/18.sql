@@ -1,0 +1,1 @@
+ Select DataAgenda+2 From OSs

@@ -1,0 +1,1 @@
+ Select DataAgenda+HoraAgenda From OSs

@@ -1,0 +1,1 @@
+ Select Valor/2 From OSs

@@ -1,0 +1,1 @@
+ Select Ordem/2 From OSs

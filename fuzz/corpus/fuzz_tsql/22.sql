@@ -1,0 +1,1 @@
+ Select 1 From OSs Where Status<>'C' And Ordem=1

@@ -1,0 +1,1 @@
+ Select 1 From OSs Where DataAbertura>='12/31/2025'

@@ -1,0 +1,1 @@
+ Select 1 From OSs Where Ordem Not In (Select CodCliente From Clientes)

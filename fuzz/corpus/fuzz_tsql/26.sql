@@ -1,0 +1,1 @@
+ Select Case Status When 'a' Then 1 Else 0 End, Case When Ordem>1 Then 'x' End From OSs

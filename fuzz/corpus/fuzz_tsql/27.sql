@@ -1,0 +1,1 @@
+ Select O.Ordem, C.Nome From OSs O Inner Join Clientes C On O.Cliente=C.CodCliente Left Outer Join (Select CodCliente As K From Clientes) D On D.K=C.CodCliente

@@ -1,0 +1,1 @@
+ Select Ordem From OSs Where Cliente=1Union All Select -1 As Ordem Order By Ordem

@@ -1,0 +1,1 @@
+ Select Top 1 Ordem From OSs Union Select 2

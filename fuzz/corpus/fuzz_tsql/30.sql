@@ -1,0 +1,1 @@
+ Select Distinct Isnull(Status,'') From OSs Group By Isnull(Status,'') Having Count(1)>1 Order By Min(Ordem)

@@ -1,0 +1,1 @@
+ Update Clientes Set Nome='x', ValorNF=null Where CodCliente=5

@@ -1,0 +1,1 @@
+ Delete From OSs Where Isnull(Ordem,0)=0

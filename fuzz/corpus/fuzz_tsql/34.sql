@@ -1,0 +1,1 @@
+ Insert Into OSs (Ordem, DataAbertura) Values (1, '20260105')

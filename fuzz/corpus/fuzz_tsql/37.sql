@@ -1,0 +1,1 @@
+ Select S3Ativo, Sigla From Unidades Order By CodUnidade Desc

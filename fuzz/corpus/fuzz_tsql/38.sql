@@ -1,0 +1,1 @@
+ Select DataAbertura, HoraAgenda From OSs Where CodInterno=12

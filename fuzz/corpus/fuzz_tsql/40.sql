@@ -1,0 +1,1 @@
+ Select Nome From Clientes Where CodCliente=99

@@ -1,0 +1,1 @@
+ Select * From [VEÍCULOS] Where Placa='abc1234'

@@ -1,0 +1,1 @@
+ Select PLANÍLHA, técnico From oss Where CodInterno=10

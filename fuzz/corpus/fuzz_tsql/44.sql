@@ -1,0 +1,1 @@
+ Select Top 10 Percent Nome From Clientes

@@ -1,0 +1,1 @@
+ Select ValorNF From Clientes Where CodCliente=7

@@ -1,0 +1,1 @@
+ Select * From Clientes Where CodCliente=2

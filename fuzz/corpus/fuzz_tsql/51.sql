@@ -1,0 +1,1 @@
+ Select * From OSs Where CodInterno=12

@@ -1,0 +1,1 @@
+ Select DataAgenda From OSs Where CodInterno=12

@@ -1,0 +1,1 @@
+ Select Nome From Unidades Where CodUnidade=4

@@ -1,0 +1,1 @@
+ Select DataAbertura+1 As D, Nome+' '+Nome As N, Sum(Valor) As S, Count(1) As C, Ordem+1 As I, Valor*2 As M From OSs Inner Join Clientes On OSs.Cliente=Clientes.CodCliente Where CodInterno=10 Group By DataAbertura, Nome, Ordem, Valor

@@ -1,0 +1,1 @@
+ Select Count(*), Max(Nome) From Clientes

@@ -1,0 +1,1 @@
+ SELECT Top 3 OSs.Ordem, DataAgenda+HoraAgenda+2 As DataAgenda FROM OSs Inner Join Clientes On OSs.Técnico=Clientes.CodCliente Where Status<>'C' Order By DataAbertura Desc

@@ -1,0 +1,1 @@
+ Select DateDiff(Day, DataAbertura, GetDate()) From OSs Where CodInterno=10

@@ -1,0 +1,1 @@
+ Select Top 1 GetDate()

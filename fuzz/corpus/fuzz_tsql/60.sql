@@ -1,0 +1,1 @@
+ Select Count(1) From OSs Where DataAbertura >= '2026-01-12'

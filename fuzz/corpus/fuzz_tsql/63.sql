@@ -1,0 +1,1 @@
+ Select Count(*) From Clientes Where Nome In ('ANA', 'bruno')

@@ -1,0 +1,1 @@
+ Select Nome From Clientes Order By Nome

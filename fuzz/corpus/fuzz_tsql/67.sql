@@ -1,0 +1,1 @@
+ Select Isnull((Select Nome From Clientes Where CodCliente=9),'none')

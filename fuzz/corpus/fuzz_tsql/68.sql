@@ -1,0 +1,1 @@
+ Select LEN('abc  ') + LEN(Nome) From Clientes Where CodCliente=1

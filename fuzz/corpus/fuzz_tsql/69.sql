@@ -1,0 +1,1 @@
+ Select Left(Nome,2)+Right(Nome,2) From Clientes Where CodCliente=2

@@ -1,0 +1,1 @@
+ Select Round(Taxa,1) From Clientes Where CodCliente=1

@@ -1,0 +1,1 @@
+ Select NullIf(Idade,30) From Clientes Where CodCliente=1

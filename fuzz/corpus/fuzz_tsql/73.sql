@@ -1,0 +1,1 @@
+ Select IsNumeric('12.5')+IsNumeric('1a')+IsNumeric(Null)+IsNumeric(' -3 ')

@@ -1,0 +1,1 @@
+ Select Case Status When 'a' Then 'open' Else 'other' End From OSs Where CodInterno=10

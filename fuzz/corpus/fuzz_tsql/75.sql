@@ -1,0 +1,1 @@
+ Select Case When Valor>60 Then 'big' Else 'small' End From OSs Where CodInterno=11

@@ -1,0 +1,1 @@
+ Select CodInterno, Status From OSs Where Cliente=1Union All Select -1 As CodInterno, 'X' As Status Order By CodInterno

@@ -1,0 +1,1 @@
+ Select T.Cliente, T.Total From (Select Cliente, Sum(Valor) As Total From OSs Group By Cliente) T Where T.Total > 20 Order By T.Total Desc

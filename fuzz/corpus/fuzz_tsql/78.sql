@@ -1,0 +1,1 @@
+ Select Case Isnull(Observações,'') When '' Then 'OUTROS' Else 'COM' End As G, Count(1) From OSs Group By Case Isnull(Observações,'') When '' Then 'OUTROS' Else 'COM' End Order By Min(CodInterno)

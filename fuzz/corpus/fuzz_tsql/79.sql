@@ -1,0 +1,1 @@
+ Select Nome, (Select Top 1 Ordem From OSs Where OSs.Cliente=Clientes.CodCliente Order By Ordem Desc) As Ultima From Clientes Where CodCliente Not In (3) Order By CodCliente

@@ -1,0 +1,1 @@
+ Select Distinct Cliente From OSs

@@ -1,0 +1,1 @@
+ Select Idade From Clientes Where CodCliente=1

@@ -1,0 +1,1 @@
+ Select DataAbertura From OSs Where CodInterno=20

@@ -1,0 +1,1 @@
+ Select *, Isnull((Select Nome From Clientes Where CodCliente=VeículosDeslocamentos.Cliente),'') As NomeCliente, (Select Rtrim(Isnull(Descreve,'')) From DadosEntidades Where CodInterno=VeículosDeslocamentos.CodMotivo) As DescMotivo From VeículosDeslocamentos Where CodInterno=3
