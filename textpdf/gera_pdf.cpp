@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -418,28 +419,38 @@ void GeraPDF::ConvertToPDF(const Text& filename, const Text& outputfile, const T
   // Everything that can fail before writing is checked before the old output goes.
   const PdfLayout layout = setup_layout(FontName, FontSize, Rotation, pwidth, pheight);
   LineReader reader(open_file(input, O_RDONLY, true));
-  if (file_exists(output)) {
+  {
     std::error_code ec;
-    if (fs::equivalent(input, output, ec)) throw VbError(err::kFileAlreadyOpen);
-    if (::unlink(output.c_str()) != 0) throw open_error(errno, false);
+    if (file_exists(output) && fs::equivalent(input, output, ec))
+      throw VbError(err::kFileAlreadyOpen);
   }
-  // An existing empty output is appended to: it holds nothing.
-  Fd out(open_file(output, O_WRONLY | O_CREAT | O_APPEND, false));
+  // The file is written beside the target and renamed over it once complete, so a
+  // failure half way (a full disk) leaves the previous output as it was.
+  static std::atomic<unsigned> serial{0};
+  const std::string partial =
+      output + ".part-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+  Fd out(open_file(partial, O_WRONLY | O_CREAT | O_EXCL, false));
   try {
     PdfWriter w(layout, out.get());
     w.write_header();
     w.write_fixed_objects({TextAuthor, TextCreator, TextKeywords, TextSubject, TextTitle},
                           ctx_->now());
-    w.write_pages(reader);
+    try {
+      w.write_pages(reader);
+    } catch (const VbError& e) {
+      // Running out of pages leaves the truncated file in place, as the host expects.
+      if (e.number() == err::kSubscript) {
+        out.close();
+        if (::rename(partial.c_str(), output.c_str()) != 0) throw open_error(errno, false);
+      }
+      throw;
+    }
     w.write_trailer();
     out.close();
-  } catch (const VbError& e) {
-    // Running out of pages leaves the truncated file, as the host expects; after a read
-    // or write failure the partial file is useless and goes.
-    if (e.number() != err::kSubscript) ::unlink(output.c_str());
-    throw;
+    if (::rename(partial.c_str(), output.c_str()) != 0) throw open_error(errno, false);
   } catch (...) {
-    ::unlink(output.c_str());
+    // After a read or write failure the partial file is useless and goes.
+    ::unlink(partial.c_str());
     throw;
   }
 }
