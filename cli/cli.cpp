@@ -10,6 +10,7 @@
 #include <sstream>
 #include <utility>
 
+#include "cli/cpp_header.h"
 #include "cli/demo_cmd.h"
 #include "cli/demo_db_cmd.h"
 #include "cli/json_writer.h"
@@ -28,7 +29,7 @@ const char* kUsage = R"(usage:
   orvane call [--db URL] [--json] [--answer yes|no] [--now YYYY-MM-DDTHH:MM:SS]
               [--word-version V] [--without word|writer|office] [--printer CMD] [--opener CMD]
               CLASS MEMBER [ARG...] [--then MEMBER [ARG...]]...
-  orvane classes [CLASS]
+  orvane classes [CLASS | --cpp]
   orvane demo [--out DIR]
   orvane demo-db PATH [--force] [--out DIR]
   orvane sql [--db URL] [--json] SQL
@@ -363,6 +364,10 @@ std::string param_text(const component::Param& p) {
 }
 
 int cmd_classes(const std::vector<std::string>& a, std::ostream& out) {
+  if (!a.empty() && a[0] == "--cpp") {
+    write_cpp_header(out);
+    return 0;
+  }
   const auto& reg = component::Registry::global();
   bool any = false;
   for (const auto& c : reg.classes()) {

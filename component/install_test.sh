@@ -82,6 +82,37 @@ export PKG_CONFIG_PATH="$prefix/lib/pkgconfig:$prefix/lib/x86_64-linux-gnu/pkgco
 cc "$work/host.c" $(pkg-config --cflags --libs orvane) -o "$work/host-pc"
 LD_LIBRARY_PATH="$prefix/lib:$prefix/lib/x86_64-linux-gnu" "$work/host-pc"
 
+# The typed C++ classes over the same library.
+cat > "$work/host.cpp" <<'CPP'
+#include <orvane/classes.hpp>
+
+#include <iostream>
+
+int main() {
+  orvane::FuncoesOrvane f;
+  orvane::Value amount("-1234,56");
+  std::string words = f.extenso(amount).str();
+  std::cout << words << " | " << amount.str() << "\n";
+  if (words != "Um mil, duzentos e trinta e quatro reais e cinquenta e seis centavos" ||
+      amount.str() != "1234,56")
+    return 1;
+  orvane::cStringBuilder sb;
+  orvane::Value part("abc");
+  sb.Append(part);
+  if (sb.Length().number() != 3 || sb.Capacity().number() != 8192) return 2;
+  try {
+    orvane::Value at(9), x("x");
+    sb.Insert(at, x);
+    return 3;
+  } catch (const orvane::Error& e) {
+    if (e.number() != 9) return 4;
+  }
+  return 0;
+}
+CPP
+c++ -std=c++17 "$work/host.cpp" -I"$prefix/include" -L"$(dirname "$(find "$prefix" -name liborvane.so | head -1)")" -lorvane -o "$work/host-cpp"
+LD_LIBRARY_PATH="$prefix/lib:$prefix/lib/x86_64-linux-gnu" "$work/host-cpp"
+
 # Only the C interface is exported.
 lib=$(find "$prefix" -name liborvane.so.0 | head -1)
 bad=$(nm -D --defined-only "$lib" | awk '{print $3}' | grep -v '^orvane_' | grep -v '^_' || true)

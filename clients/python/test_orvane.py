@@ -1,7 +1,10 @@
 """Tests of the Python client against the built liborvane.so (ORVANE_LIB)."""
 import decimal
 import os
+import shutil
+import subprocess
 import sys
+import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -92,6 +95,30 @@ class StringBuilderTest(unittest.TestCase):
         with self.assertRaises(orvane.OrvaneError) as e:
             sb.Insert(9, "y")
         self.assertEqual(e.exception.number, 9)
+
+
+class DatabaseTest(unittest.TestCase):
+    """Dlookup on the demo database through a connection object made by the host."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.dir = tempfile.mkdtemp()
+        cls.db = os.path.join(cls.dir, "demo.db")
+        subprocess.run([os.environ.get("ORVANE_BIN", "orvane"), "demo-db", cls.db], check=True,
+                       stdout=subprocess.DEVNULL)
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.dir, ignore_errors=True)
+
+    def test_dlookup_and_aggregates(self):
+        conn = orvane.create("ADODB.Connection")
+        conn.Open("sqlite:" + self.db)
+        f = orvane.create("FuncoesOrvane")
+        self.assertEqual(f.Dlookup(conn, "Nome", "Clientes", "CodCliente=1042")[:9], "Ana Lúcia")
+        self.assertIsNone(f.Dlookup(conn, "Nome", "Clientes", "CodCliente=-1"))
+        self.assertGreater(f.DCount(conn, "*", "Clientes"), 3)
+        self.assertEqual(f.DSum(conn, "Nome", "TabelaQueNaoExiste"), 0)
 
 
 if __name__ == "__main__":
