@@ -21,9 +21,9 @@ configure: $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# A test that fails is run once more: the suite drives LibreOffice and an S3 server, whose
+# start-up can miss a deadline on a loaded machine; a real fault fails both runs.
 test: build
-	# A test that fails is run once more: the suite drives LibreOffice and an S3 server, whose
-	# start-up can miss a deadline on a loaded machine; a real fault fails both runs.
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --repeat until-pass:2
 
 demo: build
