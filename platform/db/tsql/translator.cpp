@@ -126,16 +126,26 @@ struct Scope {
 std::string ident(TextView name) {
   if (name.find(u']') != TextView::npos)
     throw translate_error("identifier with ']' is not supported: " + to_utf8(name));
+  if (name.find(u'\0') != TextView::npos)
+    throw translate_error("identifier with a NUL character is not supported");
   return "[" + to_utf8(name) + "]";
 }
 
+// SQLite ends a statement's text at a NUL byte, so a NUL inside the value is joined in
+// as char(0) rather than written into the literal.
 std::string quote(TextView value) {
   std::string s = "'";
+  bool joined = false;
   for (char c : to_utf8(value)) {
+    if (c == '\0') {
+      s += "'||char(0)||'";
+      joined = true;
+      continue;
+    }
     if (c == '\'') s += '\'';
     s += c;
   }
-  return s + "'";
+  return joined ? "(" + s + "')" : s + "'";
 }
 
 SqlType number_type(TextView text) {

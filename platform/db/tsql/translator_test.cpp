@@ -210,6 +210,22 @@ TEST(Translator, ConstructsOutsideTheSubsetNameThemselves) {
   EXPECT_NE(message("Select (1"), "no error");
 }
 
+// Found by fuzzing: SQLite stops reading a statement at a NUL byte, so one inside a
+// literal cut the translated text short.
+TEST(Translator, NulInsideALiteralIsJoinedIn) {
+  MapSchema s = demo();
+  const Text nul(1, u'\0');
+  std::string out = translate(u"Select Nome From Clientes Where Nome='a" + nul + u"b'", s).sql;
+  EXPECT_EQ(out.find('\0'), std::string::npos) << out;
+  EXPECT_NE(out.find("('a'||char(0)||'b')"), std::string::npos) << out;
+  try {
+    translate(u"Select [a" + nul + u"] From Clientes", s);
+    ADD_FAILURE() << "an identifier with a NUL was translated";
+  } catch (const VbError& e) {
+    EXPECT_EQ(e.number(), kDbCommandError);
+  }
+}
+
 TEST(Types, DeclaredNames) {
   EXPECT_EQ(parse_sql_type(std::string_view("varchar(60)")), sql_type(SqlBase::VarChar, 60));
   SqlType d = parse_sql_type(std::string_view("DECIMAL(18, 2)"));
