@@ -123,6 +123,9 @@ struct Scope {
   const std::vector<OutColumn>* aliases = nullptr;  // ORDER BY may name result columns
 };
 
+// Bytes of translated text the two operands of a ^ may hold together.
+constexpr size_t kMaxXorOperands = 16384;
+
 std::string ident(TextView name) {
   if (name.find(u']') != TextView::npos)
     throw translate_error("identifier with ']' is not supported: " + to_utf8(name));
@@ -738,6 +741,10 @@ class Emitter {
       return e;
     }
     if (op == u"^") {
+      // SQLite has no XOR: each operand is written twice, so a chain of them doubles
+      // the text at every step; past a sane size the statement is refused.
+      if (a.sql.size() + b.sql.size() > kMaxXorOperands)
+        throw translate_error("unsupported SQL construct: operator ^ over operands this long");
       e.sql = "((" + a.sql + " | " + b.sql + ") - (" + a.sql + " & " + b.sql + "))";
       e.type = arithmetic_type(a.type, b.type);
       return e;

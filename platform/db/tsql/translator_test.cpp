@@ -226,6 +226,21 @@ TEST(Translator, NulInsideALiteralIsJoinedIn) {
   }
 }
 
+// Found by fuzzing: each ^ writes its operands twice, so a chain of them grew the
+// text exponentially until memory ran out.
+TEST(Translator, LongXorChainsAreRefused) {
+  MapSchema s = demo();
+  EXPECT_NE(translate(u"Select Ordem ^ 1 ^ 2 ^ 3 From OSs", s).sql.find("|"), std::string::npos);
+  Text chain = u"Select Ordem";
+  for (int i = 0; i < 40; ++i) chain += u" ^ Ordem";
+  try {
+    translate(chain + u" From OSs", s);
+    ADD_FAILURE() << "a chain of 40 ^ was translated";
+  } catch (const VbError& e) {
+    EXPECT_EQ(e.number(), kDbCommandError);
+  }
+}
+
 TEST(Types, DeclaredNames) {
   EXPECT_EQ(parse_sql_type(std::string_view("varchar(60)")), sql_type(SqlBase::VarChar, 60));
   SqlType d = parse_sql_type(std::string_view("DECIMAL(18, 2)"));
