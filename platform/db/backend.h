@@ -34,6 +34,9 @@ class Backend {
   virtual ~Backend() = default;
   // True when the engine speaks SQLite: the library's SQL Server texts are translated.
   virtual bool speaks_sqlite() const = 0;
+  // True when run() binds numbered parameters (?n) as SQLite does: translations then
+  // bind their literals, and texts that differ only in them share one statement.
+  virtual bool numbered_parameters() const { return false; }
   // Runs one statement (UTF-8). `params` bind ?1..?n in order; `now` binds the GetDate()
   // parameter when the text uses it. VbError carrying the engine's message on failure.
   virtual std::unique_ptr<Cursor> run(const std::string& sql, const std::vector<Variant>& params,

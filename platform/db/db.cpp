@@ -18,6 +18,11 @@ using component::val;
 
 namespace {
 
+// Bounds of the translation caches: distinct shapes, and translations of one shape
+// (a shape has several when a literal that shapes the SQL, such as TOP n, varies).
+constexpr size_t kSharedShapes = 1024;
+constexpr size_t kTranslationsPerShape = 8;
+
 VbError ado(int32_t number, const char* text) { return VbError(number, from_utf8(text), u"ADODB"); }
 
 VbError closed_error() {
@@ -109,6 +114,7 @@ bool Connection::is_open() const { return backend_ && backend_->is_open(); }
 void Connection::close() {
   if (!is_open()) throw closed_error();
   translations_.clear();
+  shapes_.clear();
   schema_.reset();
   backend_->close();
 }
@@ -120,6 +126,7 @@ Backend& Connection::backend() {
 
 void Connection::forget_schema() {
   translations_.clear();
+  shapes_.clear();
   schema_ = backend_ ? std::make_unique<SchemaCache>(*backend_) : nullptr;
 }
 
@@ -134,6 +141,39 @@ Connection::Prepared Connection::prepare(TextView sql, bool with_rowid) {
   if (!b.speaks_sqlite()) {
     p.sql = to_utf8(sql);
     return p;
+  }
+  if (b.numbered_parameters()) {
+    tsql::Shape shape;
+    if (tsql::shape_of(sql, shape)) {
+      shape.key += with_rowid ? u'R' : u'S';
+      auto found = shapes_.find(shape.key);
+      if (found != shapes_.end()) {
+        for (const Shared& s : found->second) {
+          if (tsql::bind_literals(*s.translation, s.literals, shape.literals, p.params)) {
+            p.translation = s.translation;
+            p.sql = p.translation->sql;
+            return p;
+          }
+        }
+      }
+      tsql::Options o;
+      o.with_rowid = with_rowid;
+      o.parameters = true;
+      auto t = std::make_shared<const tsql::Translation>(tsql::translate(sql, *schema_, o));
+      p.translation = t;
+      p.sql = t->sql;
+      if (tsql::bind_literals(*t, shape.literals, shape.literals, p.params)) {
+        if (found == shapes_.end()) {
+          if (shapes_.size() >= kSharedShapes) shapes_.clear();
+          found = shapes_.emplace(std::move(shape.key), std::vector<Shared>()).first;
+        }
+        // A shape whose inline literals keep changing: the newest translations stay.
+        auto& list = found->second;
+        if (list.size() >= kTranslationsPerShape) list.erase(list.begin());
+        list.push_back(Shared{std::move(t), std::move(shape.literals)});
+      }
+      return p;
+    }
   }
   Text key(sql);
   if (with_rowid) key += u'\x01';
@@ -157,8 +197,17 @@ std::unique_ptr<Cursor> Connection::run(const Prepared& p, TextView source,
   Date now;
   bool uses_now = p.translation && p.translation->uses_now;
   if (uses_now) now = ctx_->now();
+  const std::vector<Variant>* bound = params.empty() ? &p.params : &params;
+  std::vector<Variant> with_now;
+  if (uses_now && p.translation->now_slot > 0) {
+    // GetDate() is one of the numbered parameters.
+    with_now = *bound;
+    with_now[static_cast<size_t>(p.translation->now_slot - 1)] = from_utf8(tsql::iso_date(now));
+    bound = &with_now;
+    uses_now = false;
+  }
   try {
-    auto c = b.run(p.sql, params, uses_now ? &now : nullptr);
+    auto c = b.run(p.sql, *bound, uses_now ? &now : nullptr);
     if (p.translation && p.translation->kind == tsql::Translation::Kind::Passthrough)
       forget_schema();
     return c;

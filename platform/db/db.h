@@ -92,6 +92,7 @@ class Connection : public component::DispatchObject {
   struct Prepared {
     std::shared_ptr<const tsql::Translation> translation;  // null when passing through
     std::string sql;                                       // what the engine runs
+    std::vector<Variant> params;                           // the text's bound literals
   };
   Prepared prepare(TextView sql, bool with_rowid);
   // Runs prepared text; on failure raises VbError with the engine message and `source`.
@@ -110,6 +111,13 @@ class Connection : public component::DispatchObject {
   Text url_;
   std::unique_ptr<SchemaCache> schema_;
   std::unordered_map<Text, std::shared_ptr<const tsql::Translation>> translations_;
+  // Translations with bound literals by shape; each holds for the inline literals of
+  // the text it was made from.
+  struct Shared {
+    std::shared_ptr<const tsql::Translation> translation;
+    std::vector<tsql::Literal> literals;
+  };
+  std::unordered_map<Text, std::vector<Shared>> shapes_;
 };
 
 class Recordset : public component::DispatchObject {

@@ -351,6 +351,61 @@ TEST_P(DbTest, ActionStatements) {
   EXPECT_EQ(one("Select Top 1 Valor From Extra"), Variant(Currency::from_raw(25000)));
 }
 
+// On SQLite the literals of a text are bound, so texts that differ only in them share
+// one translation and one prepared statement; each must still give its own answer.
+TEST_P(DbTest, TextsDifferingInLiteralsGiveTheirOwnAnswers) {
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_EQ(one("Select Nome From Clientes With (NoLock) Where CodCliente=2"), Variant(u"BRUNO"));
+    EXPECT_EQ(one("Select Nome From Clientes With (NoLock) Where CodCliente=1"), Variant(u"Ana"));
+    EXPECT_EQ(one("Select Count(*) From Clientes Where CodCliente=3000000000"),
+              Variant(int32_t{0}));
+    EXPECT_EQ(one("Select Count(*) From Clientes Where Nome='ana' Or Cidade=N'Rio'"),
+              Variant(int32_t{2}));
+    EXPECT_EQ(one("Select Count(*) From Clientes Where Nome='bruno' Or Cidade=N'x'"),
+              Variant(int32_t{1}));
+  }
+  // TOP and result columns follow their own literals.
+  EXPECT_EQ(rs("Select Top 1 Nome From Clientes Order By CodCliente")->record_count(), 1);
+  EXPECT_EQ(rs("Select Top 2 Nome From Clientes Order By CodCliente")->record_count(), 2);
+  auto a = rs("Select 'a' As X, 1 As Y");
+  auto b = rs("Select 'bcd' As X, 2.5 As Y");
+  EXPECT_EQ(a->field(0), Variant(u"a"));
+  EXPECT_EQ(b->field(0), Variant(u"bcd"));
+  EXPECT_EQ(b->field_info(0).defined_size, 3);
+  EXPECT_EQ(b->field_info(1).type, AdoType::Numeric);
+  EXPECT_EQ(rs("Select Nome From Clientes Order By 1")->field(0), Variant(u"Ana"));
+  EXPECT_EQ(rs("Select Nome From Clientes Order By 2-1")->record_count(), 3);
+  // Dates in any accepted form, and the empty text as SQL Server's base day.
+  EXPECT_EQ(one("Select Count(1) From OSs Where DataAbertura >= '2026-01-12'"),
+            Variant(int32_t{2}));
+  EXPECT_EQ(one("Select Count(1) From OSs Where DataAbertura >= '01/15/2026 08:00'"),
+            Variant(int32_t{1}));
+  EXPECT_EQ(one("Select Count(1) From OSs Where DataAbertura >= ''"), Variant(int32_t{3}));
+  // GetDate() before the literals; clock 2026-12-05: 329, 327 and 324 days.
+  EXPECT_EQ(one("Select Count(*) From OSs Where DateDiff(Day, DataAbertura, GetDate()) > 325"),
+            Variant(int32_t{2}));
+  EXPECT_EQ(one("Select Count(*) From OSs Where DateDiff(Day, DataAbertura, GetDate()) > 328"),
+            Variant(int32_t{1}));
+  // A decimal compares with a text column as the literal does (as text there).
+  conn->execute(u"Insert Into Clientes (CodCliente, Nome) Values (7, '1.5')");
+  EXPECT_EQ(one("Select Count(*) From Clientes Where Nome = 1.5"), Variant(int32_t{1}));
+  EXPECT_EQ(one("Select Count(*) From Clientes Where Nome = 2.5"), Variant(int32_t{0}));
+  EXPECT_EQ(one("Select Sum(Limite * 2.0) From Clientes"), Variant(8.5));
+  // The error of a value the shared translation cannot take is the translator's own.
+  EXPECT_EQ(one("Select Count(*) From Clientes Where Nome Like 'A%'"), Variant(int32_t{1}));
+  try {
+    one("Select Count(*) From Clientes Where Nome Like '[A]%'");
+    ADD_FAILURE() << "no error";
+  } catch (const VbError& e) {
+    EXPECT_NE(e.description().find(u"LIKE pattern with [ ]"), Text::npos);
+  }
+  // Stored values come back as stored through the bound literals.
+  conn->execute(u"Update Clientes Set Nome='Zé', ValorNF=12.3456 Where CodCliente=7");
+  EXPECT_EQ(one("Select Nome From Clientes Where CodCliente=7"), Variant(T("Zé")));
+  EXPECT_EQ(one("Select ValorNF From Clientes Where CodCliente=7"),
+            Variant(Currency::from_raw(123456)));
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, DbTest, ::testing::Values("sqlite", "odbc"));
 
 TEST(OpenConnection, UrlsAndMissingFiles) {

@@ -144,6 +144,7 @@ class SqliteBackend : public Backend {
   ~SqliteBackend() override { close(); }
 
   bool speaks_sqlite() const override { return true; }
+  bool numbered_parameters() const override { return true; }
 
   std::unique_ptr<Cursor> run(const std::string& sql, const std::vector<Variant>& params,
                               const Date* now) override {

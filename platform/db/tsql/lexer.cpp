@@ -157,10 +157,12 @@ std::vector<Token> tokenize(TextView sql) {
         ++i;
       }
     }
+    t.end = i;
     out.push_back(std::move(t));
   }
   Token end;
   end.pos = n;
+  end.end = n;
   out.push_back(std::move(end));
   return out;
 }

@@ -17,6 +17,7 @@ struct Token {
   bool national = false;  // N'...'
   bool reserved = false;  // a reserved word (never a name unless bracketed)
   size_t pos = 0;         // offset in the source, for messages
+  size_t end = 0;         // offset just past the token
 };
 
 // Throws VbError (a database error) on an unterminated string, identifier or comment,

@@ -1,8 +1,10 @@
 #include "platform/db/tsql/translator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 
 #include "platform/db/tsql/lexer.h"
@@ -91,6 +93,11 @@ bool parse_date_literal(TextView text, Date& out) {
 
 namespace {
 
+// More literals than this are written inline (engines cap the parameters of a statement).
+constexpr size_t kMaxLiterals = 999;
+// Stands for a literal in a shape key; a text holding it has no shape.
+constexpr char16_t kShapeMarker = u'\x01';
+
 // SQL Server numbers datetimes from 1900-01-01; that day in Julian days.
 constexpr const char* kBaseJulian = "2415020.5";
 constexpr const char* kDateFormat = "'%Y-%m-%d %H:%M:%S'";
@@ -100,6 +107,7 @@ struct E {
   std::string sql;
   SqlType type;
   const Expr* src = nullptr;  // the source node (literals are recognised through it)
+  int slot = 0;               // a bound literal: sql is its ?slot (maybe in parentheses)
 };
 
 struct Source {
@@ -170,6 +178,16 @@ bool is_string_literal(const E& e) { return e.src && e.src->kind == ExprKind::St
 class Emitter {
  public:
   Emitter(const Schema& schema, Translation& out) : schema_(schema), out_(out) {}
+
+  // Bind literals as parameters; `positions` are the literals' offsets in the text.
+  void bind_literals(std::vector<size_t> positions) {
+    params_ = true;
+    lit_pos_ = std::move(positions);
+    out_.literals.assign(lit_pos_.size(), {});
+    out_.now_slot = static_cast<int>(lit_pos_.size()) + 1;
+  }
+  // A literal was both bound and taken differently elsewhere: no shared translation.
+  bool conflict() const { return conflict_; }
 
   std::string statement(const Statement& st, const Options& opt) {
     switch (st.kind) {
@@ -364,6 +382,7 @@ class Emitter {
       }
       if (!first) sql += ", ";
       first = false;
+      Pinned pinned(pin_);
       E e = expr(*item.expr, scope);
       sql += e.sql;
       Text name = item.alias;
@@ -387,6 +406,7 @@ class Emitter {
     if (c.where) sql += " WHERE " + expr(*c.where, scope).sql;
     if (!c.group_by.empty()) {
       sql += " GROUP BY ";
+      Pinned pinned(pin_);
       for (size_t i = 0; i < c.group_by.size(); ++i) {
         if (i) sql += ", ";
         E g = expr(*c.group_by[i], scope);
@@ -400,11 +420,13 @@ class Emitter {
   }
 
   std::string top_limit(const SelectCore& c, const Scope& scope) {
+    Pinned pinned(pin_);
     E n = expr(*c.top, scope);
     return " LIMIT " + n.sql;
   }
 
   std::string order_by(const Select& s, const Scope& scope) {
+    Pinned pinned(pin_);
     std::string sql = " ORDER BY ";
     for (size_t i = 0; i < s.order_by.size(); ++i) {
       if (i) sql += ", ";
@@ -480,7 +502,9 @@ class Emitter {
   E coerce(E value, SqlType target) {
     if (target.is_date() && is_string_literal(value)) {
       Date d;
-      if (value.src->text.empty()) {
+      if (value.slot) {
+        out_.literals[static_cast<size_t>(value.slot - 1)].bind = Translation::Bind::Date;
+      } else if (value.src->text.empty()) {
         value.sql = "'1900-01-01 00:00:00'";
       } else if (parse_date_literal(value.src->text, d)) {
         value.sql = "'" + iso_date(d) + "'";
@@ -554,11 +578,16 @@ class Emitter {
       case ExprKind::Number:
         e.sql = to_utf8(x.text);
         e.type = number_type(x.text);
+        literal(e, x,
+                e.type.base == SqlBase::Int      ? Translation::Bind::Int
+                : e.type.base == SqlBase::BigInt ? Translation::Bind::Inline
+                                                 : Translation::Bind::Real);
         return e;
       case ExprKind::String:
         e.sql = quote(x.text);
         e.type = sql_type(x.national ? SqlBase::NVarChar : SqlBase::VarChar,
                           static_cast<int32_t>(std::max<size_t>(x.text.size(), 1)));
+        literal(e, x, Translation::Bind::Text);
         return e;
       case ExprKind::Null:
         e.sql = "NULL";
@@ -647,6 +676,7 @@ class Emitter {
         E p = expr(*x.args[1], scope);
         if (is_string_literal(p) && p.src->text.find(u'[') != Text::npos)
           throw translate_error("unsupported SQL construct: LIKE pattern with [ ]");
+        if (p.slot) out_.literals[static_cast<size_t>(p.slot - 1)].no_bracket = true;
         e.sql = "(" + a.sql + (x.negated ? " NOT LIKE " : " LIKE ") + p.sql + ")";
         e.type = sql_type(SqlBase::Int);
         return e;
@@ -674,8 +704,12 @@ class Emitter {
 
   E binary(const Expr& x, const Scope& scope) {
     const Text& op = x.text;
+    // The operands of ^ are measured as written (see below): their literals stay inline.
+    std::optional<Pinned> measured;
+    if (op == u"^") measured.emplace(pin_);
     E a = expr(*x.args[0], scope);
     E b = expr(*x.args[1], scope);
+    measured.reset();
     E e;
     e.src = &x;
     if (op == u"AND" || op == u"OR") {
@@ -699,6 +733,7 @@ class Emitter {
         const E& other = a.type.is_date() ? b : a;
         std::string amount = other.type.is_date() ? date_number(other) : "(" + other.sql + ")";
         if (is_string_literal(other)) {
+          if (other.slot) amount = "(" + pin(other) + ")";
           Date d;
           if (parse_date_literal(other.src->text, d))
             amount = "(julianday('" + iso_date(d) + "') - " + kBaseJulian + ")";
@@ -969,7 +1004,7 @@ class Emitter {
     if (f == u"GETDATE" || f == u"CURRENT_TIMESTAMP" || f == u"SYSDATETIME") {
       arity(x, 0, 0);
       out_.uses_now = true;
-      e.sql = kNowParameter;
+      e.sql = params_ ? "?" + std::to_string(out_.now_slot) : std::string(kNowParameter);
       e.type = sql_type(SqlBase::DateTime);
       return e;
     }
@@ -1140,8 +1175,52 @@ class Emitter {
     return e;
   }
 
+  // ---- literals as parameters -------------------------------------------------------
+
+  // Literals inside these parts are written inline: their values shape the result
+  // (names and types of result columns, ORDER BY ordinals, TOP).
+  struct Pinned {
+    explicit Pinned(int& depth) : depth_(depth) { ++depth_; }
+    ~Pinned() { --depth_; }
+    int& depth_;
+  };
+
+  int ordinal(const Expr& x) const {
+    auto it = std::lower_bound(lit_pos_.begin(), lit_pos_.end(), x.pos);
+    if (it == lit_pos_.end() || *it != x.pos) return -1;
+    return static_cast<int>(it - lit_pos_.begin());
+  }
+
+  // A literal emitted inline in e.sql becomes its parameter where it only supplies a value.
+  void literal(E& e, const Expr& x, Translation::Bind bind) {
+    int j = params_ ? ordinal(x) : -1;
+    if (j < 0) return;
+    Translation::LiteralUse& use = out_.literals[static_cast<size_t>(j)];
+    if (pin_ > 0 || bind == Translation::Bind::Inline) {
+      use.pinned = true;
+      return;
+    }
+    if (use.bind != Translation::Bind::Inline && use.bind != bind) conflict_ = true;
+    use.bind = bind;
+    e.slot = j + 1;
+    e.sql = "?" + std::to_string(j + 1);
+    // CAST reads the text as the engine reads the literal; "+ 0" drops CAST's affinity,
+    // which a literal does not have.
+    if (bind == Translation::Bind::Real) e.sql = "(CAST(" + e.sql + " AS REAL) + 0)";
+  }
+
+  // The literal behind e is used for its value here: written inline.
+  std::string pin(const E& e) {
+    out_.literals[static_cast<size_t>(e.slot - 1)].pinned = true;
+    return quote(e.src->text);
+  }
+
   const Schema& schema_;
   Translation& out_;
+  bool params_ = false;
+  bool conflict_ = false;
+  int pin_ = 0;
+  std::vector<size_t> lit_pos_;
 };
 
 }  // namespace
@@ -1155,8 +1234,113 @@ Translation translate(TextView sql, const Schema& schema, Options options) {
   }
   Statement st = parse(sql);
   Emitter em(schema, t);
+  if (options.parameters) {
+    std::vector<size_t> positions;
+    for (const Token& k : tokenize(sql))
+      if (k.kind == Tok::Number || k.kind == Tok::String) positions.push_back(k.pos);
+    if (positions.size() <= kMaxLiterals) {
+      em.bind_literals(std::move(positions));
+      t.parameterized = true;
+    }
+  }
   t.sql = em.statement(st, options);
+  if (em.conflict()) {
+    options.parameters = false;
+    return translate(sql, schema, options);
+  }
+  if (t.parameterized) {
+    for (size_t j = 0; j < t.literals.size(); ++j)
+      if (t.literals[j].bind != Translation::Bind::Inline) t.slots = static_cast<int>(j) + 1;
+    if (t.uses_now)
+      t.slots = t.now_slot;
+    else
+      t.now_slot = 0;
+  }
   return t;
+}
+
+bool shape_of(TextView sql, Shape& out) {
+  if (sql.find(kShapeMarker) != TextView::npos || is_passthrough(sql)) return false;
+  std::vector<Token> toks;
+  try {
+    toks = tokenize(sql);
+  } catch (const VbError&) {
+    return false;  // the translation reports it
+  }
+  out.key.clear();
+  out.literals.clear();
+  out.key.reserve(sql.size() + 8);
+  size_t last = 0;
+  for (Token& t : toks) {
+    if (t.kind != Tok::Number && t.kind != Tok::String) continue;
+    out.key.append(sql.substr(last, t.pos - last));
+    out.key += kShapeMarker;
+    if (t.kind == Tok::String) {
+      out.key += t.national ? u'n' : u's';
+    } else {
+      SqlType ty = number_type(t.text);
+      switch (ty.base) {
+        case SqlBase::Int:
+          out.key += u'i';
+          break;
+        case SqlBase::BigInt:
+          out.key += u'b';
+          break;
+        case SqlBase::Decimal:
+          out.key += u'd';
+          out.key += static_cast<char16_t>(0x100 + ty.precision);
+          out.key += static_cast<char16_t>(0x100 + ty.scale);
+          break;
+        default:
+          out.key += u'f';
+      }
+    }
+    last = t.end;
+    out.literals.push_back(Literal{std::move(t.text), t.kind == Tok::Number});
+  }
+  out.key.append(sql.substr(last));
+  return out.literals.size() <= kMaxLiterals;
+}
+
+bool bind_literals(const Translation& t, const std::vector<Literal>& origin,
+                   const std::vector<Literal>& values, std::vector<Variant>& params) {
+  size_t n = values.size();
+  if (!t.parameterized || t.literals.size() != n || origin.size() != n) return false;
+  params.assign(static_cast<size_t>(t.slots), Variant());
+  for (size_t j = 0; j < n; ++j) {
+    const Translation::LiteralUse& use = t.literals[j];
+    const Text& v = values[j].text;
+    if ((use.pinned || use.bind == Translation::Bind::Inline) && v != origin[j].text) return false;
+    switch (use.bind) {
+      case Translation::Bind::Inline:
+        break;
+      case Translation::Bind::Int: {
+        // The shape holds only digits up to 2147483647 here.
+        int64_t x = 0;
+        for (char16_t c : v) x = x * 10 + (c - u'0');
+        params[j] = Variant(static_cast<int32_t>(x));
+        break;
+      }
+      case Translation::Bind::Real:
+        params[j] = Variant(v);
+        break;
+      case Translation::Bind::Text:
+        if (use.no_bracket && v.find(u'[') != Text::npos) return false;
+        params[j] = Variant(v);
+        break;
+      case Translation::Bind::Date: {
+        Date d;
+        if (v.empty())
+          params[j] = Variant(Text(u"1900-01-01 00:00:00"));
+        else if (parse_date_literal(v, d))
+          params[j] = from_utf8(iso_date(d));
+        else
+          params[j] = Variant(v);
+        break;
+      }
+    }
+  }
+  return true;
 }
 
 }  // namespace orvane::db::tsql

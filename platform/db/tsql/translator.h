@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/error.h"
+#include "core/variant.h"
 #include "platform/db/types.h"
 
 namespace orvane::db {
@@ -65,6 +66,27 @@ struct Translation {
   // through (empty otherwise). With `with_rowid`, the last result column is its rowid.
   Text base_table;
   bool has_rowid = false;
+
+  // With Options::parameters: the literals of the text (its numbers and strings, in
+  // order) that the SQL takes as parameters. Literal j is ?{j+1}; GetDate() is
+  // ?{now_slot}. Texts that differ only in the values of bound literals share the
+  // translation (see Shape).
+  enum class Bind : uint8_t {
+    Inline,  // written into the SQL, or shaping it: the translation holds for this value only
+    Int,     // an int literal, bound as a number
+    Real,    // a decimal or float literal, bound as its text and read by the engine's CAST
+    Text,    // a string
+    Date,    // a string compared with or stored into a datetime: bound in ISO form
+  };
+  struct LiteralUse {
+    Bind bind = Bind::Inline;
+    bool pinned = false;      // also written inline somewhere: its value must match
+    bool no_bracket = false;  // a LIKE pattern: a '[' needs a translation of its own
+  };
+  bool parameterized = false;
+  std::vector<LiteralUse> literals;
+  int now_slot = 0;
+  int slots = 0;  // the highest ?n the SQL uses
 };
 
 inline constexpr const char* kNowParameter = "@orvane_now";
@@ -73,11 +95,36 @@ struct Options {
   // Add the base table's rowid as a last hidden column, so that the rows of the
   // recordset can be updated in place.
   bool with_rowid = false;
+  // Bind the literals that only supply values (see Translation::literals) instead of
+  // writing them into the SQL. The engine must number parameters as SQLite does (?n).
+  bool parameters = false;
 };
 
 // REQUIRES: schema outlives the call. Throws VbError (kDbCommandError) for a text it
 // cannot parse or a construct outside the subset, naming it.
 Translation translate(TextView sql, const Schema& schema, Options options = {});
+
+// A text with each literal replaced by its class (int, bigint, decimal of a precision
+// and scale, float, string, national string): texts of one shape parse alike and
+// differ only in the values of their literals.
+struct Literal {
+  Text text;  // number text or string value
+  bool number = false;
+};
+struct Shape {
+  Text key;
+  std::vector<Literal> literals;
+};
+// False when the text has no shape to share: it cannot be tokenized, is passed through
+// untranslated, or holds the marker character of the key.
+bool shape_of(TextView sql, Shape& out);
+
+// The parameters for a text of the shape `t` was translated from (its literals in
+// `origin`), with the literals `values`: params[j] binds ?{j+1}; the GetDate() slot is
+// left Empty. False when these values need a translation of their own (an inline
+// literal differs, or a value the translation did not take).
+bool bind_literals(const Translation& t, const std::vector<Literal>& origin,
+                   const std::vector<Literal>& values, std::vector<Variant>& params);
 
 // ISO text of a date as the translation stores dates ("2026-12-05 10:30:00").
 std::string iso_date(Date d);

@@ -241,6 +241,138 @@ TEST(Translator, LongXorChainsAreRefused) {
   }
 }
 
+Translation trp(const char* sql) {
+  MapSchema s = demo();
+  Options o;
+  o.parameters = true;
+  return translate(from_utf8(sql), s, o);
+}
+
+using Bind = Translation::Bind;
+
+std::vector<Bind> binds(const Translation& t) {
+  std::vector<Bind> b;
+  for (const auto& l : t.literals) b.push_back(l.bind);
+  return b;
+}
+
+TEST(Parameters, LiteralsThatOnlySupplyValuesAreBound) {
+  Translation t = trp(
+      "Select Nome From Clientes With (NoLock) Where CodCliente=5 And Nome='x' And ValorNF>1.5");
+  EXPECT_TRUE(t.parameterized);
+  EXPECT_EQ(t.sql,
+            "SELECT [Nome] FROM [Clientes] WHERE ((([CodCliente] = ?1) AND ([Nome] = ?2 COLLATE "
+            "NOCASE)) AND ([ValorNF] > (CAST(?3 AS REAL) + 0)))");
+  EXPECT_EQ(binds(t), (std::vector<Bind>{Bind::Int, Bind::Text, Bind::Real}));
+  EXPECT_EQ(t.slots, 3);
+  // A string compared with or stored into a datetime is bound in ISO form.
+  EXPECT_EQ(binds(trp("Update OSs Set DataAgenda='01/12/2026' Where DataAbertura>='2026-01-12' "
+                      "And Status In ('A', 'B')")),
+            (std::vector<Bind>{Bind::Date, Bind::Date, Bind::Text, Bind::Text}));
+  // A bigint stays inline, written as the engine reads it.
+  Translation big = trp("Select Nome From Clientes Where CodCliente=3000000000");
+  EXPECT_NE(big.sql.find("= 3000000000"), std::string::npos);
+  EXPECT_EQ(binds(big), (std::vector<Bind>{Bind::Inline}));
+}
+
+TEST(Parameters, LiteralsThatShapeTheResultStayInline) {
+  // TOP, result columns (their names and types come from the literals), ORDER BY and
+  // GROUP BY (an ordinal there names a column), a Convert style, a date added as a time.
+  Translation t =
+      trp("Select Top 3 'ab' As X, Convert(varchar, DataAbertura, 103) From OSs Where Ordem>2 "
+          "Group By DataAbertura Order By 1");
+  EXPECT_EQ(binds(t),
+            (std::vector<Bind>{Bind::Inline, Bind::Inline, Bind::Inline, Bind::Int, Bind::Inline}));
+  EXPECT_NE(t.sql.find("LIMIT 3"), std::string::npos);
+  EXPECT_NE(t.sql.find("ORDER BY 1"), std::string::npos);
+  EXPECT_NE(t.sql.find("'ab' AS [X]"), std::string::npos);
+  ASSERT_EQ(t.columns.size(), 2u);
+  EXPECT_EQ(t.columns[0].type.size, 2);
+  // The operands of ^ are measured as written.
+  EXPECT_EQ(binds(trp("Select Ordem From OSs Where Ordem ^ 3 = 1")),
+            (std::vector<Bind>{Bind::Inline, Bind::Int}));
+  Translation plus = trp("Select Ordem From OSs Where DataAgenda+'14:30' > DataAbertura");
+  EXPECT_TRUE(plus.literals[0].pinned);
+  // GetDate() takes the slot after the literals, wherever it appears.
+  Translation now = trp("Select Ordem From OSs Where DateDiff(Day, DataAbertura, GetDate()) > 5");
+  EXPECT_EQ(now.now_slot, 2);
+  EXPECT_EQ(now.slots, 2);
+  EXPECT_NE(now.sql.find("?2"), std::string::npos);
+  EXPECT_EQ(now.sql.find(kNowParameter), std::string::npos);
+}
+
+TEST(Parameters, TextsOfOneShapeShareATranslation) {
+  auto key = [](const char* sql) {
+    Shape s;
+    EXPECT_TRUE(shape_of(from_utf8(sql), s)) << sql;
+    return s.key;
+  };
+  EXPECT_EQ(key("Select a From T Where k=5 And n='x'"),
+            key("Select a From T Where k=123456 And n='other'"));
+  // Literal classes: int, bigint, decimal by precision and scale, float, national.
+  EXPECT_NE(key("Select a From T Where k=5"), key("Select a From T Where k=5.0"));
+  EXPECT_NE(key("Select a From T Where k=5"), key("Select a From T Where k=5000000000"));
+  EXPECT_NE(key("Select a From T Where k=1.25"), key("Select a From T Where k=1.250"));
+  EXPECT_NE(key("Select a From T Where k=1.25"), key("Select a From T Where k=12.5"));
+  EXPECT_NE(key("Select a From T Where n='x'"), key("Select a From T Where n=N'x'"));
+  EXPECT_NE(key("Select a From T Where k=5"), key("Select b From T Where k=5"));
+  Shape s;
+  EXPECT_FALSE(shape_of(u"Select 'open", s));
+  EXPECT_FALSE(shape_of(u"CREATE TABLE T (x int DEFAULT 5)", s));
+  EXPECT_FALSE(shape_of(u"Select [a\x01] From T", s));
+  ASSERT_TRUE(shape_of(u"Select a From T Where n=N'it''s' And k=-7", s));
+  ASSERT_EQ(s.literals.size(), 2u);
+  EXPECT_EQ(s.literals[0].text, u"it's");
+  EXPECT_EQ(s.literals[1].text, u"7");
+}
+
+TEST(Parameters, BindingTheValuesOfAnotherText) {
+  MapSchema schema = demo();
+  auto shape = [](const char* sql) {
+    Shape s;
+    EXPECT_TRUE(shape_of(from_utf8(sql), s));
+    return s;
+  };
+  Options o;
+  o.parameters = true;
+  const char* first =
+      "Select Top 2 Nome From OSs Where Ordem=7 And DataAbertura<'2026-01-12' "
+      "And Status Like 'A%'";
+  Translation t = translate(from_utf8(first), schema, o);
+  Shape origin = shape(first);
+  std::vector<Variant> p;
+  ASSERT_TRUE(bind_literals(t, origin.literals,
+                            shape("Select Top 2 Nome From OSs Where Ordem=42 And "
+                                  "DataAbertura<'12/31/2025 08:00' And Status Like 'B%'")
+                                .literals,
+                            p));
+  ASSERT_EQ(p.size(), 4u);
+  EXPECT_TRUE(p[0].is_empty());  // TOP 2 is inline
+  EXPECT_EQ(p[1], Variant(int32_t{42}));
+  EXPECT_EQ(p[2], Variant(u"2025-12-31 08:00:00"));
+  EXPECT_EQ(p[3], Variant(u"B%"));
+  auto with = [&](const char* date) {
+    std::string sql = std::string("Select Top 2 Nome From OSs Where Ordem=1 And DataAbertura<'") +
+                      date + "' And Status Like 'A%'";
+    EXPECT_TRUE(bind_literals(t, origin.literals, shape(sql.c_str()).literals, p));
+    return p[2];
+  };
+  EXPECT_EQ(with(""), Variant(u"1900-01-01 00:00:00"));
+  EXPECT_EQ(with("soon"), Variant(u"soon"));  // as the inline text compares
+  // An inline literal that differs, or a pattern the translation rejects, needs a
+  // translation of its own.
+  EXPECT_FALSE(bind_literals(t, origin.literals,
+                             shape("Select Top 3 Nome From OSs Where Ordem=7 And "
+                                   "DataAbertura<'2026-01-12' And Status Like 'A%'")
+                                 .literals,
+                             p));
+  EXPECT_FALSE(bind_literals(t, origin.literals,
+                             shape("Select Top 2 Nome From OSs Where Ordem=7 And "
+                                   "DataAbertura<'2026-01-12' And Status Like '[A]%'")
+                                 .literals,
+                             p));
+}
+
 TEST(Types, DeclaredNames) {
   EXPECT_EQ(parse_sql_type(std::string_view("varchar(60)")), sql_type(SqlBase::VarChar, 60));
   SqlType d = parse_sql_type(std::string_view("DECIMAL(18, 2)"));
