@@ -468,6 +468,14 @@ class Parser {
   }
 
   ExprPtr unary() {
+    // Every nesting (parentheses, signs, subqueries) passes here; a bound keeps a
+    // pathological text from exhausting the stack.
+    if (depth_ >= kMaxDepth) unsupported("expression nested more than 200 levels deep");
+    ++depth_;
+    struct Leave {
+      int& depth;
+      ~Leave() { --depth; }
+    } leave{depth_};
     if (is_op(u"-") || is_op(u"+") || is_op(u"~")) {
       const Token& t = next();
       auto e = make(ExprKind::Unary, t.pos);
@@ -628,6 +636,8 @@ class Parser {
 
   std::vector<Token> toks_;
   size_t pos_ = 0;
+  static constexpr int kMaxDepth = 200;
+  int depth_ = 0;  // expressions being parsed inside each other
 };
 
 }  // namespace

@@ -373,6 +373,22 @@ TEST(Parameters, BindingTheValuesOfAnotherText) {
                              p));
 }
 
+// Found by fuzzing: deep nesting exhausted the stack.
+TEST(Translator, DeepNestingIsRefused) {
+  MapSchema s = demo();
+  auto nested = [&](int n) {
+    return translate(u"Select " + Text(n, u'(') + u"1" + Text(n, u')'), s).sql;
+  };
+  EXPECT_NO_THROW(nested(50));
+  try {
+    nested(100000);
+    ADD_FAILURE() << "100000 parentheses were translated";
+  } catch (const VbError& e) {
+    EXPECT_EQ(e.number(), kDbCommandError);
+  }
+  EXPECT_THROW(translate(u"Select " + Text(100000, u'-') + u"1", s), VbError);
+}
+
 TEST(Types, DeclaredNames) {
   EXPECT_EQ(parse_sql_type(std::string_view("varchar(60)")), sql_type(SqlBase::VarChar, 60));
   SqlType d = parse_sql_type(std::string_view("DECIMAL(18, 2)"));
