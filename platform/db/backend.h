@@ -14,6 +14,17 @@
 
 namespace orvane::db {
 
+// A value as the engine stores it, seen in place (the bytes stay valid until the cursor
+// moves). Texts are UTF-8 when valid UTF-8 that converts the standard way, else UTF-16.
+struct RawValue {
+  enum class Kind : uint8_t { Null, Int, Real, Utf8, Utf16, Blob, None };
+  Kind kind = Kind::None;
+  int64_t i = 0;
+  double d = 0;
+  const void* data = nullptr;
+  size_t size = 0;  // bytes
+};
+
 // The rows of one running statement. A statement that returns no rows has 0 columns.
 class Cursor {
  public:
@@ -27,6 +38,12 @@ class Cursor {
   // Value of column i of the current row, handed out as a field of ADO type `as`
   // reports it (Null for SQL NULL).
   virtual Variant value(int i, AdoType as, const SqlType& declared) const = 0;
+  // Value of column i of the current row as stored, for keeping it unconverted; Kind::None
+  // when the engine hands out converted values only.
+  virtual RawValue raw(int i) const {
+    (void)i;
+    return {};
+  }
 };
 
 class Backend {
@@ -56,6 +73,15 @@ class Backend {
 // width, Currency for money, Boolean for bit, Date for ISO text, text padded for char(n).
 // Values that do not convert stay as they are rather than fail.
 Variant typed_value(Variant raw, AdoType as, const SqlType& declared);
+
+// The variant a stored value becomes as a field of ADO type `as` (see typed_value).
+Variant stored_value(const RawValue& v, AdoType as, const SqlType& declared);
+
+// The UTF-16 text of UTF-8 bytes that are valid_utf8().
+Text utf8_text(const char* p, size_t n);
+// True for UTF-8 whose every sequence is well formed, a scalar value below U+FFFE or
+// above U+FFFF: the bytes the standard conversion and the engine's agree on.
+bool valid_utf8(const char* p, size_t n);
 
 // The value bound for a variant when it is stored (dates as ISO text, booleans as 0/1).
 // Returns the variant to bind: Null, Long/Double/Currency as numbers, or text.

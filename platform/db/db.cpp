@@ -272,6 +272,7 @@ void Recordset::open(TextView sql, const ConnectionPtr& conn, CursorType cursor,
   fields_.clear();
   by_name_.clear();
   cells_.clear();
+  read_as_.clear();
   rowids_.clear();
   rows_ = 0;
   edit_ = Edit::None;
@@ -287,13 +288,25 @@ void Recordset::open(TextView sql, const ConnectionPtr& conn, CursorType cursor,
     f.type = untyped[i] ? AdoType::Variant : ado_type(f.sql_type);
     f.defined_size = defined_size(f.sql_type, f.type);
     by_name_.emplace(tsql::fold(f.name), i);  // the first of equal names wins
+    read_as_.push_back(f.type);
     fields_.push_back(std::move(f));
   }
   try {
+    // Values are kept as stored and converted when read, where the engine allows.
     while (cur->step()) {
-      for (int i = 0; i < n; ++i)
-        cells_.push_back(cur->value(i, fields_[i].type, fields_[i].sql_type));
-      if (has_rowid_) rowids_.push_back(CLng(cur->value(n, AdoType::Integer, SqlType{})));
+      for (int i = 0; i < n; ++i) {
+        RawValue raw = cur->raw(i);
+        if (raw.kind != RawValue::Kind::None)
+          cells_.add(raw);
+        else
+          cells_.add(cur->value(i, read_as_[i], fields_[i].sql_type));
+      }
+      if (has_rowid_) {
+        RawValue id = cur->raw(n);
+        rowids_.push_back(id.kind == RawValue::Kind::Int
+                              ? id.i
+                              : CLng(cur->value(n, AdoType::Integer, SqlType{})));
+      }
       ++rows_;
     }
   } catch (const VbError& e) {
@@ -303,7 +316,7 @@ void Recordset::open(TextView sql, const ConnectionPtr& conn, CursorType cursor,
     if (!untyped[i]) continue;
     AdoType a = AdoType::VarWChar;
     for (int64_t r = 0; r < rows_; ++r) {
-      const Variant& v = cells_[static_cast<size_t>(r * n + i)];
+      const Variant& v = cell(r, static_cast<size_t>(i));
       if (!v.is_null()) {
         a = natural_type(v);
         break;
@@ -328,9 +341,15 @@ void Recordset::close() {
   fields_.clear();
   by_name_.clear();
   cells_.clear();
+  read_as_.clear();
   rowids_.clear();
   rows_ = 0;
   pos_ = 0;
+}
+
+const Variant& Recordset::cell(int64_t row, size_t index) const {
+  return cells_.get(static_cast<size_t>(row) * fields_.size() + index, read_as_[index],
+                    fields_[index].sql_type);
 }
 
 void Recordset::require_open() const {
@@ -426,10 +445,14 @@ int Recordset::checked_index(TextView name) const {
 const Variant& Recordset::field(TextView name) const { return field(checked_index(name)); }
 
 const Variant& Recordset::field(int index) const {
+  auto i = static_cast<size_t>(index);
+  if (open_ && edit_ == Edit::None && index >= 0 && i < fields_.size() && pos_ >= 0 && pos_ < rows_)
+    return cells_.get(static_cast<size_t>(pos_) * fields_.size() + i, read_as_[i],
+                      fields_[i].sql_type);
   field_info(index);
   if (edit_ != Edit::None) return edit_values_[static_cast<size_t>(index)];
   require_row();
-  return cells_[static_cast<size_t>(pos_) * fields_.size() + static_cast<size_t>(index)];
+  return cell(pos_, static_cast<size_t>(index));
 }
 
 void Recordset::add_new() {
@@ -452,8 +475,8 @@ Variant& Recordset::edit_cell(int index) {
   if (edit_ == Edit::None) {
     require_row();
     size_t n = fields_.size();
-    auto first = cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(pos_) * n);
-    edit_values_.assign(first, first + static_cast<std::ptrdiff_t>(n));
+    edit_values_.clear();
+    for (size_t i = 0; i < n; ++i) edit_values_.push_back(cell(pos_, i));
     edit_set_.assign(n, false);
     edit_ = Edit::Changing;
   }
@@ -529,7 +552,7 @@ void Recordset::update() {
       Text where;
       size_t n = fields_.size();
       for (size_t i = 0; i < n; ++i) {
-        const Variant& orig = cells_[static_cast<size_t>(pos_) * n + i];
+        const Variant& orig = cell(pos_, i);
         if (!where.empty()) where += u" AND ";
         if (orig.is_null()) {
           where += quoted(column_name(i)) + u" IS NULL";
@@ -562,12 +585,12 @@ void Recordset::update() {
       });
       (void)reread;
     }
-    cells_.insert(cells_.end(), row.begin(), row.end());
+    for (Variant& v : row) cells_.add(std::move(v));
     if (has_rowid_) rowids_.push_back(rowid);
     pos_ = rows_++;
   } else {
     for (size_t i = 0; i < n; ++i)
-      if (edit_set_[i]) cells_[static_cast<size_t>(pos_) * n + i] = edit_values_[i];
+      if (edit_set_[i]) cells_.set(static_cast<size_t>(pos_) * n + i, edit_values_[i]);
   }
   edit_ = Edit::None;
 }

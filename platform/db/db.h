@@ -24,6 +24,7 @@
 #include "component/registry.h"
 #include "core/context.h"
 #include "platform/db/backend.h"
+#include "platform/db/row_store.h"
 #include "platform/db/types.h"
 
 namespace orvane::db {
@@ -146,7 +147,8 @@ class Recordset : public component::DispatchObject {
   // -1 when there is no such field (names compare case-insensitively).
   int field_index(TextView name) const;
   // The value of a field in the current row. VbError 3265 for an unknown field, 3021
-  // when there is no current row.
+  // when there is no current row. The reference stays valid while the recordset is open
+  // and the field is not assigned.
   const Variant& field(TextView name) const;
   const Variant& field(int index) const;
 
@@ -168,6 +170,7 @@ class Recordset : public component::DispatchObject {
   void require_row() const;
   void finish_edit();
   Variant& edit_cell(int index);
+  const Variant& cell(int64_t row, size_t index) const;
   int checked_index(TextView name) const;
 
   ContextPtr ctx_;
@@ -178,7 +181,8 @@ class Recordset : public component::DispatchObject {
   bool open_ = false;
   std::vector<FieldInfo> fields_;
   std::unordered_map<Text, int> by_name_;  // folded name -> index
-  std::vector<Variant> cells_;             // row-major
+  RowStore cells_;                         // row-major
+  std::vector<AdoType> read_as_;           // per field: the type its values convert as
   std::vector<int64_t> rowids_;            // per row, when updatable
   int64_t rows_ = 0;
   int64_t pos_ = 0;

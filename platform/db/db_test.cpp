@@ -4,6 +4,7 @@
 #include "platform/db/db.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -406,7 +407,75 @@ TEST_P(DbTest, TextsDifferingInLiteralsGiveTheirOwnAnswers) {
             Variant(Currency::from_raw(123456)));
 }
 
+// Rows are kept as stored and become variants when read.
+TEST_P(DbTest, ValuesReadLateStayPutAndEditsShow) {
+  conn->execute(u"CREATE TABLE Textos (Id int, T varchar(20), C char(4), N nvarchar(10))");
+  conn->execute(T("Insert Into Textos Values (1, 'ação Ω', 'ab', NULL)"));
+  conn->execute(u"Insert Into Textos Values (2, NULL, NULL, N'x')");
+  auto r = rs("Select * From Textos Order By Id", LockType::Optimistic);
+  const Variant& first = r->field(u"T");
+  EXPECT_EQ(first, Variant(T("ação Ω")));
+  EXPECT_EQ(r->field(u"C"), Variant(u"ab  "));
+  EXPECT_TRUE(r->field(u"N").is_null());
+  r->move_next();
+  EXPECT_TRUE(r->field(u"T").is_null());
+  EXPECT_EQ(r->field(u"N"), Variant(u"x"));
+  EXPECT_EQ(first, Variant(T("ação Ω")));  // a value read stays valid as the cursor moves
+  r->set_field(u"T", Variant(u"novo"));
+  r->update();
+  EXPECT_EQ(r->field(u"T"), Variant(u"novo"));
+  r->move_first();
+  EXPECT_EQ(r->field(u"T"), Variant(T("ação Ω")));
+  r->set_field(u"C", Variant(u"z"));  // a cell changed before it was ever read
+  r->update();
+  EXPECT_EQ(r->field(u"C"), Variant(u"z   "));
+  r->add_new();
+  r->set_field(u"Id", Variant(int32_t{3}));
+  r->update();
+  EXPECT_EQ(r->record_count(), 3);
+  EXPECT_EQ(r->field(u"Id"), Variant(int32_t{3}));
+  EXPECT_EQ(one("Select Count(*) From Textos Where T='novo' Or Rtrim(C)='z' Or Id=3"),
+            Variant(int32_t{3}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, DbTest, ::testing::Values("sqlite", "odbc"));
+
+// Texts read from the stored bytes convert exactly as the engine converts them, malformed
+// UTF-8 included; columns without a declared type take the type of their first value.
+TEST(StoredTexts, ConvertAsTheEngineDoes) {
+  TempDir dir;
+  std::string file = dir.str() + "t.db";
+  create_database(from_utf8(file))
+      ->run_script(
+          u"CREATE TABLE T (Id int, X text);"
+          u"INSERT INTO T VALUES (1, CAST(X'41C3A9' AS TEXT)), (2, CAST(X'C3' AS TEXT)),"
+          u"(3, CAST(X'EFBFBF' AS TEXT)), (4, CAST(X'EDA080' AS TEXT)),"
+          u"(5, CAST(X'F09F9880' AS TEXT)), (6, CAST(X'C0AF41' AS TEXT)),"
+          u"(7, CAST(X'4100420043' AS TEXT)), (8, CAST(X'F4908080' AS TEXT)), (9, ''),"
+          u"(10, 'abcdefghijklmnopqrstuvwxyz0123456789ação'), (11, CAST(X'C3A980' AS TEXT)),"
+          u"(12, CAST(X'E0A080EFBFBD' AS TEXT));"
+          u"CREATE VIEW V AS SELECT Id * 2 AS D, X FROM T;");
+  std::vector<Text> want;
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+  sqlite3_stmt* st = nullptr;
+  sqlite3_prepare_v2(db, "SELECT X FROM T ORDER BY Id", -1, &st, nullptr);
+  while (sqlite3_step(st) == SQLITE_ROW) {
+    auto p = static_cast<const char16_t*>(sqlite3_column_text16(st, 0));
+    want.emplace_back(p, static_cast<size_t>(sqlite3_column_bytes16(st, 0)) / 2);
+  }
+  sqlite3_finalize(st);
+  sqlite3_close(db);
+  auto r = open_recordset(open_connection(from_utf8(file)), u"Select D, X From V Order By D");
+  ASSERT_EQ(r->record_count(), static_cast<int32_t>(want.size()));
+  EXPECT_EQ(r->field_info(0).type, AdoType::Integer);
+  for (size_t i = 0; i < want.size(); ++i, r->move_next()) {
+    EXPECT_EQ(r->field(0), Variant(static_cast<int32_t>(2 * (i + 1))));
+    EXPECT_EQ(r->field(1), Variant(want[i])) << "row " << i + 1;
+  }
+  EXPECT_EQ(want[0], T("Aé"));
+  EXPECT_EQ(want[4], T("😀"));
+}
 
 TEST(OpenConnection, UrlsAndMissingFiles) {
   TempDir dir;

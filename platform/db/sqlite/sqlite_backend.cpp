@@ -71,31 +71,6 @@ void case_function(sqlite3_context* ctx, int, sqlite3_value** argv) {
   sqlite3_result_text16(ctx, r.data(), static_cast<int>(r.size() * 2), SQLITE_TRANSIENT);
 }
 
-bool fast_iso(const char16_t* s, int n, Date& out) {
-  // "YYYY-MM-DD HH:MM:SS" and its shorter forms.
-  auto dig = [&](int i) { return i < n && s[i] >= u'0' && s[i] <= u'9'; };
-  auto num = [&](int i, int len) {
-    int v = 0;
-    for (int k = 0; k < len; ++k) v = v * 10 + (s[i + k] - u'0');
-    return v;
-  };
-  if (n < 10 || !dig(0) || !dig(3) || s[4] != u'-' || s[7] != u'-' || !dig(9)) return false;
-  int y = num(0, 4), mo = num(5, 2), d = num(8, 2), h = 0, mi = 0, se = 0;
-  if (n >= 16 && (s[10] == u' ' || s[10] == u'T') && s[13] == u':') {
-    h = num(11, 2);
-    mi = num(14, 2);
-    if (n >= 19 && s[16] == u':') se = num(17, 2);
-  } else if (n != 10) {
-    return false;
-  }
-  try {
-    out = Date::from_parts(y, mo, d, h, mi, se);
-  } catch (const VbError&) {
-    return false;
-  }
-  return true;
-}
-
 class SqliteBackend;
 
 class SqliteCursor : public Cursor {
@@ -116,7 +91,10 @@ class SqliteCursor : public Cursor {
     return d ? parse_sql_type(std::string_view(d)) : SqlType{};
   }
   bool step() override;
-  Variant value(int i, AdoType as, const SqlType& declared) const override;
+  Variant value(int i, AdoType as, const SqlType& declared) const override {
+    return stored_value(raw(i), as, declared);
+  }
+  RawValue raw(int i) const override;
 
  private:
   SqliteBackend& owner_;
@@ -140,6 +118,13 @@ class SqliteBackend : public Backend {
                                case_function, nullptr, nullptr, nullptr);
     // A double-quoted word is a name, never a string.
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db_, "PRAGMA encoding", -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW) {
+      auto enc = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+      utf16_ = enc && std::strncmp(enc, "UTF-16", 6) == 0;
+    }
+    sqlite3_finalize(st);
   }
   ~SqliteBackend() override { close(); }
 
@@ -252,6 +237,8 @@ class SqliteBackend : public Backend {
     if (!db_ || cache_.size() >= kCacheSize || !cache_.emplace(sql, s).second) sqlite3_finalize(s);
   }
   sqlite3* handle() const { return db_; }
+  // Texts are stored as UTF-16: read them so, without a round trip through UTF-8.
+  bool utf16() const { return utf16_; }
 
  private:
   static constexpr size_t kCacheSize = 64;
@@ -291,6 +278,7 @@ class SqliteBackend : public Backend {
   }
 
   sqlite3* db_;
+  bool utf16_ = false;
   std::unordered_map<std::string, sqlite3_stmt*> cache_;
 };
 
@@ -312,61 +300,46 @@ bool SqliteCursor::step() {
   return false;
 }
 
-Variant SqliteCursor::value(int i, AdoType as, const SqlType& declared) const {
-  switch (sqlite3_column_type(stmt_, i)) {
+RawValue SqliteCursor::raw(int i) const {
+  // The value object itself: its accessors skip the statement's checks and locking, and
+  // the connection is used from one thread at a time.
+  sqlite3_value* v = sqlite3_column_value(stmt_, i);
+  RawValue r;
+  switch (sqlite3_value_type(v)) {
     case SQLITE_NULL:
-      return Variant::Null();
-    case SQLITE_INTEGER: {
-      int64_t v = sqlite3_column_int64(stmt_, i);
-      bool fits = v >= INT32_MIN && v <= INT32_MAX;
-      switch (as) {
-        case AdoType::Integer:
-          if (fits) return Variant(static_cast<int32_t>(v));
+      r.kind = RawValue::Kind::Null;
+      break;
+    case SQLITE_INTEGER:
+      r.kind = RawValue::Kind::Int;
+      r.i = sqlite3_value_int64(v);
+      break;
+    case SQLITE_FLOAT:
+      r.kind = RawValue::Kind::Real;
+      r.d = sqlite3_value_double(v);
+      break;
+    case SQLITE_TEXT:
+      if (!owner_.utf16()) {
+        auto p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+        auto n = static_cast<size_t>(sqlite3_value_bytes(v));
+        if (valid_utf8(p, n)) {
+          r.kind = RawValue::Kind::Utf8;
+          r.data = p;
+          r.size = n;
           break;
-        case AdoType::Boolean:
-          return Variant(v != 0);
-        case AdoType::Currency:
-          if (v > -922337203685477 && v < 922337203685477) return Variant(Currency::from_int(v));
-          break;
-        case AdoType::Variant:
-          return fits ? Variant(static_cast<int32_t>(v)) : Variant(static_cast<double>(v));
-        case AdoType::Numeric:
-        case AdoType::BigInt:
-          return Variant(Decimal(v, 0));
-        default:
-          break;
+        }
       }
-      return typed_value(fits ? Variant(static_cast<int32_t>(v)) : Variant(static_cast<double>(v)),
-                         as, declared);
-    }
-    case SQLITE_FLOAT: {
-      double d = sqlite3_column_double(stmt_, i);
-      if (as == AdoType::Double || as == AdoType::Variant) return Variant(d);
-      if (as == AdoType::Currency && std::fabs(d) < 9e10) {
-        // Money is stored to four places: rounding the scaled value (half to even, the
-        // default rounding mode) is exact there and avoids a decimal round trip.
-        return Variant(Currency::from_raw(static_cast<int64_t>(std::nearbyint(d * 10000.0))));
-      }
-      return typed_value(Variant(d), as, declared);
-    }
-    case SQLITE_TEXT: {
-      auto p = static_cast<const char16_t*>(sqlite3_column_text16(stmt_, i));
-      int n = sqlite3_column_bytes16(stmt_, i) / 2;
-      if (as == AdoType::DBTimeStamp) {
-        Date d;
-        if (fast_iso(p, n, d)) return d;
-      }
-      return typed_value(Variant(Text(p, static_cast<size_t>(n))), as, declared);
-    }
-    default: {
-      auto p = static_cast<const uint8_t*>(sqlite3_column_blob(stmt_, i));
-      int n = sqlite3_column_bytes(stmt_, i);
-      std::vector<Variant> bytes;
-      bytes.reserve(static_cast<size_t>(n));
-      for (int k = 0; k < n; ++k) bytes.emplace_back(p[k]);
-      return Variant(Array::of(std::move(bytes)));
-    }
+      // Malformed UTF-8 converts as the engine converts it.
+      r.kind = RawValue::Kind::Utf16;
+      r.data = sqlite3_value_text16(v);
+      r.size = static_cast<size_t>(sqlite3_value_bytes16(v));
+      break;
+    default:
+      r.kind = RawValue::Kind::Blob;
+      r.data = sqlite3_value_blob(v);
+      r.size = static_cast<size_t>(sqlite3_value_bytes(v));
+      break;
   }
+  return r;
 }
 
 }  // namespace
