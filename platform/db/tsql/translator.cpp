@@ -30,57 +30,46 @@ std::string iso_date(Date d) {
   return buf;
 }
 
+// Reads "hh:mm[:ss][.fff]" at `rest` and moves past it.
+bool read_time(const char*& rest, int& h, int& mi, int& se) {
+  int n = 0;
+  if (std::sscanf(rest, "%2d:%2d%n", &h, &mi, &n) != 2) return false;
+  rest += n;
+  if (*rest == ':') {
+    if (std::sscanf(rest, ":%2d%n", &se, &n) != 1) return false;
+    rest += n;
+  }
+  if (*rest == '.') {
+    ++rest;
+    while (*rest >= '0' && *rest <= '9') ++rest;
+  }
+  return true;
+}
+
 bool parse_date_literal(TextView text, Date& out) {
   std::string s = to_utf8(text);
   while (!s.empty() && s.back() == ' ') s.pop_back();
   while (!s.empty() && s.front() == ' ') s.erase(0, 1);
   int y = 0, mo = 0, d = 0, h = 0, mi = 0, se = 0, n = 0;
-  char sep = 0;
-  const char* rest = nullptr;
+  const char* rest = s.c_str();
+  bool time_only = false;
   if (std::sscanf(s.c_str(), "%4d-%2d-%2d%n", &y, &mo, &d, &n) == 3 && n == 10) {
-    rest = s.c_str() + n;
+    rest += n;
   } else if (std::sscanf(s.c_str(), "%2d/%2d/%4d%n", &mo, &d, &y, &n) == 3 && (n == 10 || n >= 8)) {
-    rest = s.c_str() + n;
+    rest += n;
   } else if (s.size() >= 8 && std::sscanf(s.c_str(), "%4d%2d%2d%n", &y, &mo, &d, &n) == 3 &&
              n == 8) {
-    rest = s.c_str() + n;
-  } else if (std::sscanf(s.c_str(), "%2d:%2d%n", &h, &mi, &n) == 2) {
+    rest += n;
+  } else if (read_time(rest, h, mi, se)) {
     // A time alone is that time on the base day, as SQL Server reads it.
     y = 1900, mo = 1, d = 1;
-    rest = s.c_str() + n;
-    if (*rest == ':') {
-      int m2 = 0;
-      if (std::sscanf(rest, ":%2d%n", &se, &m2) != 1) return false;
-      rest += m2;
-    }
-    if (*rest == '.') {
-      ++rest;
-      while (*rest >= '0' && *rest <= '9') ++rest;
-    }
-    if (*rest) return false;
-    try {
-      out = Date::from_parts(y, mo, d, h, mi, se);
-    } catch (const VbError&) {
-      return false;
-    }
-    return true;
+    time_only = true;
   } else {
     return false;
   }
-  (void)sep;
-  if (*rest == 'T' || *rest == ' ') {
+  if (!time_only && (*rest == 'T' || *rest == ' ')) {
     ++rest;
-    int m2 = 0;
-    if (std::sscanf(rest, "%2d:%2d%n", &h, &mi, &m2) != 2) return false;
-    rest += m2;
-    if (*rest == ':') {
-      if (std::sscanf(rest, ":%2d%n", &se, &m2) != 1) return false;
-      rest += m2;
-    }
-    if (*rest == '.') {
-      ++rest;
-      while (*rest >= '0' && *rest <= '9') ++rest;
-    }
+    if (!read_time(rest, h, mi, se)) return false;
   }
   if (*rest) return false;
   try {
