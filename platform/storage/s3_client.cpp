@@ -145,6 +145,25 @@ S3Client::S3Client(TextView endpoint, TextView access_key, TextView secret_key)
 
 namespace {
 
+// Why a request got no answer, for the people who read the message.
+Text transport_failure(CURLcode rc) {
+  switch (rc) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+      return T("servidor não encontrado");
+    case CURLE_COULDNT_CONNECT:
+      return T("o servidor não aceitou a conexão");
+    case CURLE_OPERATION_TIMEDOUT:
+      return T("o servidor deixou de responder");
+    case CURLE_PARTIAL_FILE:
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+      return T("a conexão foi interrompida antes do fim da transferência");
+    default:
+      return from_utf8(curl_easy_strerror(rc));
+  }
+}
+
 struct Response {
   long status = 0;
   std::string body;  // only kept for failures
@@ -188,8 +207,8 @@ long perform(const S3Endpoint& ep, const std::string& access, const std::string&
   setup(c.h);
   CURLcode rc = curl_easy_perform(c.h);
   if (rc != CURLE_OK)
-    fail(T("Não foi possível ") + what + u" no armazenamento " + from_utf8(ep.base_url()) + u": " +
-         from_utf8(curl_easy_strerror(rc)) + u".");
+    fail(T("Não foi possível ") + what + u" \"" + from_utf8(key) + u"\" (armazenamento " +
+         from_utf8(ep.base_url()) + u"): " + transport_failure(rc) + u".");
   long status = 0;
   curl_easy_getinfo(c.h, CURLINFO_RESPONSE_CODE, &status);
   return status;
