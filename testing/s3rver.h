@@ -1,7 +1,7 @@
 // A local S3-compatible server for the storage tests: s3rver (installed by
 // scripts/install-deps.sh into build/node) on a free loopback port, with its data in a
-// temporary folder and one bucket made at start. It accepts the credentials
-// S3RVER / S3RVER and checks every request's signature.
+// temporary folder and one bucket made at start. It accepts the credentials S3RVER / S3RVER
+// and checks every request's signature. A restart keeps the port and the data.
 #pragma once
 
 #include <fcntl.h>
@@ -47,15 +47,14 @@ class S3rver {
     return data_.path() / bucket_ / (key + "._S3rver_object");
   }
 
-  void stop() {
-    if (pid_ > 0) {
-      ::kill(pid_, SIGTERM);
-      int st;
-      ::waitpid(pid_, &st, 0);
-      pid_ = -1;
-    }
-    if (out_ >= 0) ::close(out_);
-    out_ = -1;
+  void stop() { end(SIGTERM); }
+  // Ends the server at once, as a crash would: open connections are cut, nothing answered.
+  void kill() { end(SIGKILL); }
+  // Starts the server again on the same port and data folder (after stop or kill).
+  void restart() {
+    end(SIGTERM);
+    problem_.clear();
+    start();
   }
 
   static std::string program() {
@@ -69,6 +68,17 @@ class S3rver {
   }
 
  private:
+  void end(int signal) {
+    if (pid_ > 0) {
+      ::kill(pid_, signal);
+      int st;
+      ::waitpid(pid_, &st, 0);
+      pid_ = -1;
+    }
+    if (out_ >= 0) ::close(out_);
+    out_ = -1;
+  }
+
   void start() {
     std::string prog = program();
     if (prog.empty()) {
@@ -88,7 +98,7 @@ class S3rver {
                                      "-a",
                                      "127.0.0.1",
                                      "-p",
-                                     "0",
+                                     std::to_string(port_),
                                      "-s",
                                      "--no-vhost-buckets",
                                      "--configure-bucket",
