@@ -1,8 +1,10 @@
 #include "platform/office/convert.h"
 
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -19,6 +21,8 @@
 #include "platform/office/errors.h"
 #include "platform/office/package.h"
 #include "platform/office/process.h"
+#include "platform/office/scratch.h"
+#include "platform/os/files.h"
 
 namespace orvane::office {
 
@@ -54,26 +58,41 @@ const char* filter_of(Format f) {
   return "pdf";
 }
 
-std::string temp_root() {
-  const char* t = std::getenv("TMPDIR");
-  std::string d = (t && *t) ? t : "/tmp";
-  while (d.size() > 1 && d.back() == '/') d.pop_back();
-  return d;
+// Free bytes on the file system that holds `dir`; 0 when that cannot be told.
+std::uintmax_t free_bytes(const std::string& dir) {
+  struct statvfs st {};
+  if (::statvfs(dir.c_str(), &st) != 0) return 0;
+  return static_cast<std::uintmax_t>(st.f_bavail) * st.f_frsize;
 }
 
-struct TempDir {
-  std::string path;
-  TempDir() {
-    std::string tmpl = temp_root() + "/orvane-convert-XXXXXX";
-    if (!mkdtemp(tmpl.data()))
-      fail(oerr::kConversion, "Não foi possível criar uma pasta temporária para a conversão.");
-    path = tmpl;
+// LibreOffice started in this process ends the whole process, host included, when its
+// user installation or a document cannot be written for want of space. Below this much
+// free room in the temporary folder it is not used: the conversion runs in a child
+// process instead, whose failure is only a failed conversion.
+constexpr std::uintmax_t kRoomForInProcessOffice = std::uintmax_t{64} << 20;
+
+// Less free room than this, after a failed conversion, is taken for its cause.
+constexpr std::uintmax_t kNearlyFull = std::uintmax_t{1} << 20;
+
+// What soffice printed, less the start-up notices it prints on every run, cut short.
+std::string what_soffice_said(const std::string& output) {
+  std::string said;
+  size_t start = 0;
+  while (start < output.size()) {
+    size_t end = output.find('\n', start);
+    if (end == std::string::npos) end = output.size();
+    std::string line = output.substr(start, end - start);
+    start = end + 1;
+    if (line.empty() || line.find("javaldx") != std::string::npos) continue;
+    if (!said.empty()) said += ' ';
+    said += line;
   }
-  ~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path, ec);
-  }
-};
+  return said.substr(0, 300);
+}
+
+bool room_for_in_process_office() {
+  return free_bytes(to_utf8(os::temp_folder())) >= kRoomForInProcessOffice;
+}
 
 // The process-wide in-process converter. Started once; never restarted (LibreOfficeKit
 // cannot start twice in one process).
@@ -106,14 +125,16 @@ void stop_kit() {
   if (!soffice_profile().empty()) fs::remove_all(soffice_profile(), ec);
 }
 
+// The running converter, started on first use; null when it cannot run now. A start
+// put off for want of room or of a temporary folder is tried again on a later call.
 // REQUIRES: k.m held.
 LibreOfficeKit* start_kit(Kit& k) {
   if (k.tried) return k.office;
+  if (!libreoffice_installed() || !room_for_in_process_office()) return nullptr;
+  std::string profile = os::make_scratch_folder("orvane-lok");
+  if (profile.empty()) return nullptr;
   k.tried = true;
-  if (!libreoffice_installed()) return nullptr;
-  std::string tmpl = temp_root() + "/orvane-lok-XXXXXX";
-  if (!mkdtemp(tmpl.data())) return nullptr;
-  k.profile = tmpl;
+  k.profile = profile;
   k.office = lok_init_2(libreoffice_program_dir().c_str(), file_url(k.profile).c_str());
   // Registered after LibreOffice's own libraries, so it runs before their teardown.
   std::atexit(stop_kit);
@@ -193,13 +214,10 @@ void convert_with_soffice(const std::string& input, const std::string& output, F
          "Não foi possível gerar " + output + ": o LibreOffice não está instalado.");
   static std::mutex one_at_a_time;
   std::lock_guard<std::mutex> lock(one_at_a_time);
-  if (soffice_profile().empty()) {
-    std::string tmpl = temp_root() + "/orvane-soffice-XXXXXX";
-    if (mkdtemp(tmpl.data())) soffice_profile() = tmpl;
-  }
-  TempDir work;
+  if (soffice_profile().empty()) soffice_profile() = os::make_scratch_folder("orvane-soffice");
+  Scratch work("orvane-convert");
   std::string ext = fs::path(input).extension().string();
-  std::string src = work.path + "/documento" + ext;
+  std::string src = work.dir() + "/documento" + ext;
   std::error_code ec;
   fs::copy_file(input, src, ec);
   if (ec) fail(oerr::kFileNotFound, "O arquivo " + input + " não foi encontrado.");
@@ -213,14 +231,18 @@ void convert_with_soffice(const std::string& input, const std::string& output, F
                                    "--convert-to",
                                    filter_of(format),
                                    "--outdir",
-                                   work.path + "/out",
+                                   work.dir() + "/out",
                                    src};
   ProcessResult r = run_program(argv, 300);
-  std::string produced = work.path + "/out/documento." + extension_of(format);
+  std::string produced = work.dir() + "/out/documento." + extension_of(format);
   if (r.status != 0 || !fs::exists(produced, ec)) {
-    std::string why = r.timed_out        ? " (tempo esgotado)"
-                      : r.output.empty() ? ""
-                                         : ": " + r.output.substr(0, 300);
+    std::string said = what_soffice_said(r.output);
+    std::string why = r.timed_out ? " (tempo esgotado)"
+                      : free_bytes(work.dir()) < kNearlyFull
+                          ? " (sem espaço livre na pasta temporária)"
+                      : r.status == -1 ? " (o processo foi interrompido)"
+                      : said.empty()   ? ""
+                                       : ": " + said;
     fail(oerr::kConversion, "O LibreOffice não conseguiu converter " + input + why);
   }
   finish(produced, output, "");
@@ -233,9 +255,10 @@ void convert_document(const std::string& input, const std::string& output, Forma
   Kit& k = kit();
   {
     std::lock_guard<std::mutex> lock(k.m);
-    if (LibreOfficeKit* office = start_kit(k)) {
-      TempDir work;
-      std::string produced = work.path + "/documento." + extension_of(format);
+    LibreOfficeKit* office = start_kit(k);
+    if (office && room_for_in_process_office()) {
+      Scratch work("orvane-convert");
+      std::string produced = work.dir() + "/documento." + extension_of(format);
       LibreOfficeKitDocument* doc = office->pClass->documentLoad(office, file_url(input).c_str());
       if (!doc) {
         char* e = office->pClass->getError(office);

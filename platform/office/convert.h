@@ -3,7 +3,9 @@
 //
 // LibreOffice runs in-process through LibreOfficeKit, started on the first conversion
 // and reused for the rest of the process, one conversion at a time. When it cannot
-// start, every conversion runs a separate `soffice --headless --convert-to` instead.
+// start, or while the temporary folder has too little free room for it to run safely
+// (in-process it would end the host on a full disk), a conversion runs a separate
+// `soffice --headless --convert-to` instead.
 // The output file is written atomically: a failed conversion leaves no file (and no
 // truncated one) at the target path, and a previous file there stays as it was.
 #pragma once

@@ -66,6 +66,9 @@ ProcessResult run_program(const std::vector<std::string>& argv, int timeout_s) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   if (!r.timed_out && st != -1 && WIFEXITED(st)) r.status = WEXITSTATUS(st);
+  // A program killed from outside leaves what it started running on its own (soffice
+  // leaves soffice.bin holding its profile): they go with it.
+  if (!r.timed_out && st != -1 && WIFSIGNALED(st)) kill(-pid, SIGKILL);
   lseek(out, 0, SEEK_SET);
   char buf[4096];
   ssize_t n;

@@ -49,6 +49,17 @@ Text temp_folder() {
   return from_utf8(dir);
 }
 
+std::string make_scratch_folder(std::string_view prefix) {
+  std::string tmpl = to_utf8(temp_folder());
+  tmpl.append(prefix).append("-XXXXXX");
+  return ::mkdtemp(tmpl.data()) ? tmpl : std::string();
+}
+
+ScratchFolder::~ScratchFolder() {
+  std::error_code ec;
+  if (ok()) fs::remove_all(path_, ec);
+}
+
 Text current_folder() {
   std::error_code ec;
   fs::path p = fs::current_path(ec);

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "core/text.h"
 
@@ -17,6 +19,24 @@ inline constexpr char16_t kSeparator = u'/';
 
 // The user's temporary folder with its trailing separator: $TMPDIR, else "/tmp/".
 Text temp_folder();
+// Makes a new folder, private to this process, in the temporary folder: its path
+// (without a trailing separator), or "" when it cannot be made.
+std::string make_scratch_folder(std::string_view prefix);
+
+// A scratch folder removed, with all it holds, when the object goes.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(std::string_view prefix) : path_(make_scratch_folder(prefix)) {}
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  bool ok() const { return !path_.empty(); }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
 // The process's current folder, without a trailing separator.
 Text current_folder();
 

@@ -8,6 +8,7 @@
 #include "platform/office/convert.h"
 #include "platform/office/errors.h"
 #include "platform/office/printer.h"
+#include "platform/office/scratch.h"
 #include "platform/office/xmlutil.h"
 
 namespace orvane::office::word {
@@ -17,22 +18,6 @@ using docx::CellBlock;
 using pugi::xml_node;
 
 namespace {
-
-std::string temp_folder() {
-  const char* t = std::getenv("TMPDIR");
-  std::string tmpl = std::string((t && *t) ? t : "/tmp") + "/orvane-word-XXXXXX";
-  if (!mkdtemp(tmpl.data()))
-    fail(oerr::kCommandFailed, "Não foi possível criar uma pasta temporária.");
-  return tmpl;
-}
-
-struct Scratch {
-  std::string dir = temp_folder();
-  ~Scratch() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-};
 
 // Word's special codes in replacement texts.
 ::orvane::Text replacement_text(const ::orvane::Text& r) {
@@ -667,8 +652,8 @@ void Document::SaveAs(const ::orvane::Text& FileName, const SaveAsArgs& args) {
     case wdFormatDocument:
     case wdFormatPDF:
     case wdFormatOpenDocumentText: {
-      Scratch s;
-      std::string docx = s.dir + "/documento.docx";
+      Scratch s("orvane-word");
+      std::string docx = s.dir() + "/documento.docx";
       engine_->save(docx);
       convert_document(docx, target,
                        args.FileFormat == wdFormatDocument ? Format::Doc
@@ -689,8 +674,8 @@ void Document::ExportAsFixedFormat(const ::orvane::Text& OutputFileName, int Exp
   if (ExportFormat != wdExportFormatPDF)
     fail(oerr::kBadParameter, "Só a exportação em PDF está disponível.");
   std::string target = app_.resolve(OutputFileName);
-  Scratch s;
-  std::string docx = s.dir + "/documento.docx";
+  Scratch s("orvane-word");
+  std::string docx = s.dir() + "/documento.docx";
   engine_->save(docx);
   convert_document(docx, target, Format::Pdf);
   if (args.OpenAfterExport) show_file(app_.context(), target);
@@ -721,8 +706,8 @@ word::Document& Documents::Open(const ::orvane::Text& FileName, const OpenArgs& 
     engine = docx::Document::open(path);
   } else {
     // Word 97 documents, RTF and ODF templates: converted to .docx for the engine.
-    Scratch s;
-    std::string converted = s.dir + "/convertido.docx";
+    Scratch s("orvane-word");
+    std::string converted = s.dir() + "/convertido.docx";
     convert_document(path, converted, Format::Docx);
     engine = docx::Document::open(converted);
   }
@@ -792,15 +777,15 @@ void Application::Visible(bool v) {
 
 void Application::PrintOut(const PrintOutArgs& args) {
   check_running();
-  Scratch s;
+  Scratch s("orvane-word");
   std::string docx;
   if (!args.FileName.empty()) {
     docx = resolve(args.FileName);
   } else {
-    docx = s.dir + "/documento.docx";
+    docx = s.dir() + "/documento.docx";
     ActiveDocument().write_docx(docx);
   }
-  std::string pdf = s.dir + "/impressao.pdf";
+  std::string pdf = s.dir() + "/impressao.pdf";
   convert_document(docx, pdf, Format::Pdf);
   print_file(*ctx_, pdf, std::max(1, args.Copies));
 }

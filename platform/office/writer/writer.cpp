@@ -9,6 +9,7 @@
 #include "platform/office/convert.h"
 #include "platform/office/errors.h"
 #include "platform/office/printer.h"
+#include "platform/office/scratch.h"
 #include "platform/office/xmlutil.h"
 
 namespace orvane::office::writer {
@@ -21,21 +22,6 @@ using component::val;
 using pugi::xml_node;
 
 namespace {
-
-struct Scratch {
-  std::string dir;
-  Scratch() {
-    const char* t = std::getenv("TMPDIR");
-    std::string tmpl = std::string((t && *t) ? t : "/tmp") + "/orvane-writer-XXXXXX";
-    if (!mkdtemp(tmpl.data()))
-      fail(oerr::kCommandFailed, "Não foi possível criar uma pasta temporária.");
-    dir = tmpl;
-  }
-  ~Scratch() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-};
 
 template <class C>
 C& as(Object& o) {
@@ -282,16 +268,16 @@ void TextDocument::storeToURL(const ::orvane::Text& url, const Variant& properti
     fmt = Format::Docx;
   else
     fail(oerr::kBadParameter, "Filtro de exportação não suportado: " + to_utf8(filter) + ".");
-  Scratch s;
-  std::string odt = s.dir + "/documento.odt";
+  Scratch s("orvane-writer");
+  std::string odt = s.dir() + "/documento.odt";
   engine().save(odt);
   convert_document(odt, target, fmt);
 }
 
 void TextDocument::printPages(const Variant& properties) {
   (void)properties;
-  Scratch s;
-  std::string odt = s.dir + "/documento.odt", pdf = s.dir + "/impressao.pdf";
+  Scratch s("orvane-writer");
+  std::string odt = s.dir() + "/documento.odt", pdf = s.dir() + "/impressao.pdf";
   engine().save(odt);
   convert_document(odt, pdf, Format::Pdf);
   print_file(*ctx_, pdf, 1);
@@ -317,8 +303,8 @@ std::shared_ptr<TextDocument> Desktop::loadComponentFromURL(const ::orvane::Text
   if (odf) {
     engine = odt::Document::open(path);
   } else {
-    Scratch s;
-    std::string converted = s.dir + "/convertido.odt";
+    Scratch s("orvane-writer");
+    std::string converted = s.dir() + "/convertido.odt";
     convert_document(path, converted, Format::Odt);
     engine = odt::Document::open(converted);
   }
