@@ -164,11 +164,6 @@ Text transport_failure(CURLcode rc) {
   }
 }
 
-struct Response {
-  long status = 0;
-  std::string body;  // only kept for failures
-};
-
 // Signs and sends one request. `setup` adds the body or the sink.
 template <class Setup>
 long perform(const S3Endpoint& ep, const std::string& access, const std::string& secret,
