@@ -45,6 +45,7 @@ struct Expr {
   bool distinct = false;
   bool has_operand = false;
   bool has_else = false;
+  int chain = 0;  // Binary: operators in the chain this one ends (itself included)
   size_t pos = 0;
 };
 using ExprPtr = std::unique_ptr<Expr>;

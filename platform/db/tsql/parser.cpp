@@ -1,5 +1,6 @@
 #include "platform/db/tsql/parser.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/db/tsql/lexer.h"
@@ -344,8 +345,13 @@ class Parser {
     return e;
   }
 
+  // An operator applied to `a` and `b`. A chain of operators builds a tree as deep as
+  // the chain is long, without any nesting: it is bounded here on its own.
   ExprPtr binary(Text op, ExprPtr a, ExprPtr b) {
+    int chain = 1 + std::max(a->chain, b->chain);
+    if (chain > kMaxChain) unsupported("more than 500 operators in a row");
     auto e = make(ExprKind::Binary, a->pos);
+    e->chain = chain;
     e->text = std::move(op);
     e->args.push_back(std::move(a));
     e->args.push_back(std::move(b));
@@ -637,6 +643,7 @@ class Parser {
   std::vector<Token> toks_;
   size_t pos_ = 0;
   static constexpr int kMaxDepth = 200;
+  static constexpr int kMaxChain = 500;
   int depth_ = 0;  // expressions being parsed inside each other
 };
 

@@ -560,7 +560,21 @@ class Emitter {
 
   // ---- expressions -------------------------------------------------------------------
 
+  // Every expression is written through here, one call level per level of its tree: a
+  // bound keeps a deep tree (a long chain of operators builds one) from exhausting the
+  // stack.
   E expr(const Expr& x, const Scope& scope) {
+    if (expr_depth_ >= kMaxExprDepth)
+      throw translate_error("unsupported SQL construct: expression more than 500 levels deep");
+    ++expr_depth_;
+    struct Leave {
+      int& depth;
+      ~Leave() { --depth; }
+    } leave{expr_depth_};
+    return expr_node(x, scope);
+  }
+
+  E expr_node(const Expr& x, const Scope& scope) {
     E e;
     e.src = &x;
     switch (x.kind) {
@@ -1208,6 +1222,8 @@ class Emitter {
   Translation& out_;
   bool params_ = false;
   bool conflict_ = false;
+  static constexpr int kMaxExprDepth = 500;
+  int expr_depth_ = 0;
   int pin_ = 0;
   std::vector<size_t> lit_pos_;
 };

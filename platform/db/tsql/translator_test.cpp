@@ -389,6 +389,34 @@ TEST(Translator, DeepNestingIsRefused) {
   EXPECT_THROW(translate(u"Select " + Text(100000, u'-') + u"1", s), VbError);
 }
 
+// Found by fuzzing: a long chain of operators builds a tree as deep as the chain, with
+// no parentheses at all, and writing it exhausted the stack.
+TEST(Translator, LongOperatorChainsAreBounded) {
+  MapSchema s = demo();
+  auto chain = [](int n, const char16_t* op) {
+    Text t = u"1";
+    for (int i = 0; i < n; ++i) t += Text(op) + u"1";
+    return t;
+  };
+  // A filter built from a long selection is an ordinary thing to send.
+  const std::string long_sum = translate(u"Select " + chain(400, u"+"), s).sql;
+  EXPECT_EQ(std::count(long_sum.begin(), long_sum.end(), '1'), 401);
+  for (const Text& sql : {u"Select " + chain(100000, u"+"),
+                          // chains inside parentheses inside chains: each short, deep in all
+                          u"Select " + [&] {
+                            Text t = chain(300, u"-");
+                            for (int i = 0; i < 50; ++i) t = u"(" + t + u")-" + chain(300, u"-");
+                            return t;
+                          }()}) {
+    try {
+      translate(sql, s);
+      ADD_FAILURE() << "a chain " << sql.size() << " characters long was translated";
+    } catch (const VbError& e) {
+      EXPECT_EQ(e.number(), kDbCommandError);
+    }
+  }
+}
+
 TEST(Types, DeclaredNames) {
   EXPECT_EQ(parse_sql_type(std::string_view("varchar(60)")), sql_type(SqlBase::VarChar, 60));
   SqlType d = parse_sql_type(std::string_view("DECIMAL(18, 2)"));
