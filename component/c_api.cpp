@@ -94,7 +94,7 @@ char* dup_utf8(const std::string& s) {
 void set_text(orvane_variant& out, TextView t) {
   out.utf8 = dup_utf8(to_utf8(t));
   auto* u = static_cast<uint16_t*>(std::malloc((t.size() + 1) * sizeof(uint16_t)));
-  std::memcpy(u, t.data(), t.size() * sizeof(uint16_t));
+  if (!t.empty()) std::memcpy(u, t.data(), t.size() * sizeof(uint16_t));
   u[t.size()] = 0;
   out.utf16 = u;
   out.utf16_len = t.size();

@@ -6,6 +6,8 @@ build="${1:-build-fuzz}"
 seconds="${2:-60}"
 src="$(cd "$(dirname "$0")" && pwd)"
 mkdir -p "$build/artifacts"
+# Undefined behaviour is a finding like a crash: the first report stops the run.
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 status=0
 for bin in "$build"/fuzz/fuzz_*; do
   [ -x "$bin" ] || continue

@@ -183,7 +183,7 @@ class PdfWriter {
     std::string_view line;
     while (in.next(line)) {
       std::string_view text = escape_parens(trim_spaces(line));
-      const void* ff = ::memrchr(text.data(), '\f', text.size());
+      const void* ff = text.empty() ? nullptr : ::memrchr(text.data(), '\f', text.size());
       const bool has_ff = ff != nullptr;
       const size_t last_ff =
           has_ff ? static_cast<size_t>(static_cast<const char*>(ff) - text.data()) : 0;
@@ -341,7 +341,9 @@ class PdfWriter {
 
   // Parentheses get a backslash; backslashes already in the text stay as they are.
   std::string_view escape_parens(std::string_view s) {
-    if (!std::memchr(s.data(), '(', s.size()) && !std::memchr(s.data(), ')', s.size())) return s;
+    if (s.empty() ||
+        (!std::memchr(s.data(), '(', s.size()) && !std::memchr(s.data(), ')', s.size())))
+      return s;
     escaped_.clear();
     for (char c : s) {
       if (c == '(' || c == ')') escaped_.push_back('\\');
