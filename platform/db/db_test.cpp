@@ -40,7 +40,8 @@ std::string odbc_url(const std::filesystem::path& dir, const std::string& db) {
   const char* driver = "/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so";
   if (!std::filesystem::exists(driver)) return {};
   orvane::testing::write_file(dir / "odbcinst.ini",
-                              std::string("[SQLite3]\nDriver=") + driver + "\n");
+                              // Kept loaded, so what it leaks is named after it.
+                              std::string("[SQLite3]\nDriver=") + driver + "\nDontDLClose=1\n");
   orvane::testing::write_file(dir / "odbc.ini",
                               "[orvane_test]\nDriver=SQLite3\nDatabase=" + db + "\n");
   setenv("ODBCSYSINI", dir.c_str(), 1);

@@ -25,6 +25,8 @@ RowStore::Cell& RowStore::push() {
 
 const char* RowStore::copy(const void* data, size_t n) {
   if (n == 0) return nullptr;
+  // Copies start at even offsets: UTF-16 texts are read in place as char16_t.
+  byte_used_ += byte_used_ & 1;
   char* out;
   if (n > kByteBlock / 4) {
     // A large value gets a block of its own, kept before the block being filled.
