@@ -28,7 +28,6 @@ const std::string kTemplate = "Ficha de Deslocamento";
 class TripSheetFaults : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (const char* t = std::getenv("TMPDIR")) old_tmp_ = t;
     if (!fs::exists(kTemplates / (kTemplate + ".odt"))) GTEST_SKIP() << "templates not built";
     db_ = dir_.str() + "demo.db";
     demo::write_demo_database(db_, dir_.path());
@@ -37,17 +36,10 @@ class TripSheetFaults : public ::testing::Test {
       fs::copy_file(kTemplates / (kTemplate + ext), dir_.path() / "modelos" / (kTemplate + ext));
     set_tmp(dir_.path() / "tmp");
   }
-  void TearDown() override {
-    // The next test's folders are made under the real temporary folder again.
-    if (old_tmp_.empty())
-      unsetenv("TMPDIR");
-    else
-      setenv("TMPDIR", old_tmp_.c_str(), 1);
-  }
   void set_tmp(const fs::path& p) {
     fs::create_directories(p.parent_path());
     if (!fs::exists(p) || fs::is_directory(p)) fs::create_directories(p);
-    setenv("TMPDIR", (p.string() + "/").c_str(), 1);
+    tmpdir_.point_at(p.string() + "/");
   }
 
   struct Run {
@@ -85,7 +77,7 @@ class TripSheetFaults : public ::testing::Test {
       EXPECT_NE(e.path().extension(), ".pdf") << e.path();
   }
 
-  std::string old_tmp_;
+  orvane::testing::TmpdirOverride tmpdir_;
   TempDir dir_;
   std::string db_;
 };
@@ -114,7 +106,7 @@ TEST_F(TripSheetFaults, ClosedConnection) {
 TEST_F(TripSheetFaults, TemporaryFolderThatIsAFile) {
   // Root ignores permission bits, so the folder is made unusable by being a file.
   write_file(dir_.path() / "not-a-folder", "x");
-  setenv("TMPDIR", (dir_.str() + "not-a-folder/tmp/").c_str(), 1);
+  tmpdir_.point_at(dir_.str() + "not-a-folder/tmp/");
   Run r = run(".odt");
   expect_reported(r);
   EXPECT_EQ(read_file(dir_.path() / "not-a-folder"), "x");

@@ -27,6 +27,19 @@ TempDir::TempDir() {
   throw std::runtime_error("cannot create a temporary folder");
 }
 
+TmpdirOverride::TmpdirOverride() {
+  if (const char* t = std::getenv("TMPDIR")) saved_ = t;
+}
+
+TmpdirOverride::~TmpdirOverride() {
+  if (saved_)
+    setenv("TMPDIR", saved_->c_str(), 1);
+  else
+    unsetenv("TMPDIR");
+}
+
+void TmpdirOverride::point_at(const std::string& dir) { setenv("TMPDIR", dir.c_str(), 1); }
+
 TempDir::~TempDir() {
   std::error_code ec;
   std::filesystem::remove_all(path_, ec);

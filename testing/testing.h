@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/context.h"
@@ -21,6 +22,19 @@ class TempDir {
 
  private:
   std::filesystem::path path_;
+};
+
+// Points TMPDIR elsewhere with point_at(); puts back what it was when the object goes.
+class TmpdirOverride {
+ public:
+  TmpdirOverride();
+  ~TmpdirOverride();
+  TmpdirOverride(const TmpdirOverride&) = delete;
+  TmpdirOverride& operator=(const TmpdirOverride&) = delete;
+  void point_at(const std::string& dir);
+
+ private:
+  std::optional<std::string> saved_;
 };
 
 struct RecordingContext {

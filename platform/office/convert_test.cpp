@@ -57,10 +57,9 @@ class Conversion : public ::testing::Test {
     if (!libreoffice_installed()) GTEST_SKIP() << "LibreOffice is not installed";
     // ctest runs each test in its own process: the temporary folder is this test's own,
     // so its path marks the LibreOffice processes this test starts.
-    if (const char* t = std::getenv("TMPDIR")) old_tmp_ = t;
     tmp_ = dir_.path() / "tmp";
     fs::create_directories(tmp_);
-    setenv("TMPDIR", tmp_.c_str(), 1);
+    tmpdir_.point_at(tmp_);
     std::string body;
     for (int i = 0; i < 400; ++i)
       body += "<text:p>Linha " + std::to_string(i) + " do documento de teste.</text:p>";
@@ -69,14 +68,8 @@ class Conversion : public ::testing::Test {
     target_ = dir_.str() + "saida.pdf";
     write_file(target_, "o arquivo anterior");
   }
-  void TearDown() override {
-    if (old_tmp_.empty())
-      unsetenv("TMPDIR");
-    else
-      setenv("TMPDIR", old_tmp_.c_str(), 1);
-  }
 
-  std::string old_tmp_;
+  orvane::testing::TmpdirOverride tmpdir_;
   TempDir dir_;
   fs::path tmp_;
   std::string input_, target_;

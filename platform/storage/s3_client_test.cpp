@@ -41,15 +41,7 @@ class Storage : public ::testing::Test {
   void SetUp() override {
     if (server_->absent()) GTEST_SKIP() << server_->problem();
     ASSERT_TRUE(server_->running()) << server_->problem();
-    const char* t = std::getenv("TMPDIR");
-    saved_tmpdir_ = t ? std::optional<std::string>(t) : std::nullopt;
-    setenv("TMPDIR", temp_.path().c_str(), 1);  // downloads land here
-  }
-  void TearDown() override {
-    if (saved_tmpdir_)
-      setenv("TMPDIR", saved_tmpdir_->c_str(), 1);
-    else
-      unsetenv("TMPDIR");
+    tmpdir_.point_at(temp_.path());  // downloads land here
   }
   Text endpoint() const { return from_utf8(server_->endpoint()); }
   Text local(const std::string& name, std::string_view data) {
@@ -59,7 +51,7 @@ class Storage : public ::testing::Test {
 
   static S3rver* server_;
   TempDir temp_, files_;
-  std::optional<std::string> saved_tmpdir_;
+  orvane::testing::TmpdirOverride tmpdir_;
 };
 S3rver* Storage::server_ = nullptr;
 

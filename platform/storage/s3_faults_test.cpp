@@ -88,15 +88,7 @@ class StorageFaults : public ::testing::Test {
     if (server_->absent()) GTEST_SKIP() << server_->problem();
     if (!server_->running()) server_->restart();  // an earlier test stopped half-way
     ASSERT_TRUE(server_->running()) << server_->problem();
-    const char* t = std::getenv("TMPDIR");
-    saved_tmpdir_ = t ? std::optional<std::string>(t) : std::nullopt;
-    setenv("TMPDIR", temp_.path().c_str(), 1);  // downloads land here
-  }
-  void TearDown() override {
-    if (saved_tmpdir_)
-      setenv("TMPDIR", saved_tmpdir_->c_str(), 1);
-    else
-      unsetenv("TMPDIR");
+    tmpdir_.point_at(temp_.path());  // downloads land here
   }
 
   Text endpoint() const { return from_utf8(server_->endpoint()); }
@@ -157,7 +149,7 @@ class StorageFaults : public ::testing::Test {
 
   static S3rver* server_;
   TempDir temp_, files_;
-  std::optional<std::string> saved_tmpdir_;
+  orvane::testing::TmpdirOverride tmpdir_;
 };
 S3rver* StorageFaults::server_ = nullptr;
 
