@@ -5,6 +5,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -17,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text.h"
 #include "testing/testing.h"
 
 extern char** environ;
@@ -152,6 +154,28 @@ class S3rver {
   int port_ = 0;
   std::string problem_;
   bool absent_ = false;
+};
+
+// A test suite against one s3rver started for the whole suite, with a folder for the
+// tests' local files and the temporary folder (where downloads land) pointed at another.
+class S3rverTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { server_ = new S3rver(); }
+  static void TearDownTestSuite() {
+    delete server_;
+    server_ = nullptr;
+  }
+  void SetUp() override {
+    if (server_->absent()) GTEST_SKIP() << server_->problem();
+    if (!server_->running()) server_->restart();  // an earlier test stopped it half-way
+    ASSERT_TRUE(server_->running()) << server_->problem();
+    tmpdir_.point_at(temp_.path());
+  }
+  Text endpoint() const { return from_utf8(server_->endpoint()); }
+
+  static inline S3rver* server_ = nullptr;
+  TempDir temp_, files_;
+  TmpdirOverride tmpdir_;
 };
 
 }  // namespace orvane::testing

@@ -31,29 +31,13 @@ VbError raised(const std::function<void()>& f) {
   return VbError(0, u"");
 }
 
-class Storage : public ::testing::Test {
+class Storage : public orvane::testing::S3rverTest {
  protected:
-  static void SetUpTestSuite() { server_ = new S3rver(); }
-  static void TearDownTestSuite() {
-    delete server_;
-    server_ = nullptr;
-  }
-  void SetUp() override {
-    if (server_->absent()) GTEST_SKIP() << server_->problem();
-    ASSERT_TRUE(server_->running()) << server_->problem();
-    tmpdir_.point_at(temp_.path());  // downloads land here
-  }
-  Text endpoint() const { return from_utf8(server_->endpoint()); }
   Text local(const std::string& name, std::string_view data) {
     write_file(files_.path() / name, data);
     return from_utf8((files_.path() / name).string());
   }
-
-  static S3rver* server_;
-  TempDir temp_, files_;
-  orvane::testing::TmpdirOverride tmpdir_;
 };
-S3rver* Storage::server_ = nullptr;
 
 TEST_F(Storage, StoresAndFetchesThroughTheComponentCreatedByProgId) {
   auto ctx = default_context();

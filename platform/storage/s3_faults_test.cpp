@@ -77,22 +77,8 @@ struct Outcome {
   VbError error{0, u""};
 };
 
-class StorageFaults : public ::testing::Test {
+class StorageFaults : public orvane::testing::S3rverTest {
  protected:
-  static void SetUpTestSuite() { server_ = new S3rver(); }
-  static void TearDownTestSuite() {
-    delete server_;
-    server_ = nullptr;
-  }
-  void SetUp() override {
-    if (server_->absent()) GTEST_SKIP() << server_->problem();
-    if (!server_->running()) server_->restart();  // an earlier test stopped half-way
-    ASSERT_TRUE(server_->running()) << server_->problem();
-    tmpdir_.point_at(temp_.path());  // downloads land here
-  }
-
-  Text endpoint() const { return from_utf8(server_->endpoint()); }
-
   // Runs `transfer` on a thread of its own and kills the server as soon as `under_way`
   // sees its bytes moving; the server is started again before returning. A fast run may
   // end before the kill lands: then `prepare` sets the scene again and it is tried once
@@ -146,12 +132,7 @@ class StorageFaults : public ::testing::Test {
     EXPECT_NE(d.find(T("conexão foi interrompida")), Text::npos) << to_utf8(d);
     EXPECT_EQ(d.find(kSecret), Text::npos) << to_utf8(d);
   }
-
-  static S3rver* server_;
-  TempDir temp_, files_;
-  orvane::testing::TmpdirOverride tmpdir_;
 };
-S3rver* StorageFaults::server_ = nullptr;
 
 TEST_F(StorageFaults, AnUploadCutShortFailsAndLeavesTheLocalFileWhole) {
   std::string data = big_data(1);
