@@ -10,8 +10,8 @@
 #include "component/registry.h"
 #include "core/context.h"
 #include "demo/demo_db.h"
-#include "docgen/pipeline.h"
-#include "docgen/trip_sheet.h"
+#include "docgen/frame/pipeline.h"
+#include "docgen/trip_sheet/trip_sheet.h"
 #include "platform/db/db.h"
 
 namespace fs = std::filesystem;
@@ -79,7 +79,7 @@ void BM_TripSheetDatabase(benchmark::State& state) {
   Fixture& f = fixture();
   for (auto _ : state) {
     TripSheetData d = read_trip_sheet(f.conn, 501);
-    benchmark::DoNotOptimize(d.counter);
+    benchmark::DoNotOptimize(d.table.counter());
   }
 }
 BENCHMARK(BM_TripSheetDatabase)->Unit(benchmark::kMillisecond);

@@ -9,7 +9,7 @@
 #include "core/context.h"
 #include "core/text.h"
 #include "demo/demo_db.h"
-#include "docgen/trip_sheet.h"
+#include "docgen/trip_sheet/trip_sheet.h"
 #include "platform/db/db.h"
 
 namespace orvane::cli {

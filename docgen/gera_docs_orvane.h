@@ -1,4 +1,5 @@
-// GeraDocsOrvane: the document generators. Keeps no state between calls.
+// GeraDocsOrvane: the document generators. Keeps no state between calls. Each document
+// adds its own members from its own folder (trip_sheet/, service_order/, ...).
 #pragma once
 
 #include "component/member_table.h"
@@ -17,5 +18,8 @@ class GeraDocsOrvane : public component::DispatchObject {
  private:
   ContextPtr ctx_;
 };
+
+// The context of the GeraDocsOrvane instance a member was called on.
+const ContextPtr& context_of(Object& self);
 
 }  // namespace orvane::docgen

@@ -1,23 +1,25 @@
 // The substitution passes, lists and table placeholders on both suites, on a template
 // built by LibreOffice from docgen/testdata/, read back from the saved document.
-#include "docgen/substitution.h"
+#include "docgen/frame/substitution.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <pugixml.hpp>
 
 #include "component/registry.h"
 #include "core/convert.h"
-#include "docgen/layouts.h"
-#include "docgen/placeholders.h"
-#include "platform/office/package.h"
+#include "docgen/frame/pipeline.h"
+#include "docgen/frame/tables.h"
+#include "testing/documents.h"
 #include "testing/testing.h"
 
 namespace orvane::docgen {
 namespace {
 
 namespace fs = std::filesystem;
+using orvane::testing::count_nodes;
+using orvane::testing::has_line;
+using orvane::testing::paragraphs;
 using orvane::testing::TempDir;
 
 const fs::path kTemplates = fs::path(ORVANE_BINARY_DIR) / "docgen" / "testdata";
@@ -31,48 +33,6 @@ CREATE TABLE Condutores (CodCondutor int PRIMARY KEY, Nome nvarchar(60), CNH var
 INSERT INTO Condutores VALUES (31, 'Wellington Batista', '04518832197'),
   (32, 'Carlos Nogueira', '05902217460'), (41, 'Wanderson Pacheco', '06233918805');
 )";
-
-// The paragraphs of a saved document, in order (table cells included), one per line.
-std::vector<std::string> paragraphs(const fs::path& file) {
-  office::Package pkg = office::Package::open(file.string());
-  const bool odf = file.extension() == ".odt";
-  pugi::xml_document xml;
-  xml.load_string(pkg.read(odf ? "content.xml" : "word/document.xml").c_str(),
-                  pugi::parse_default | pugi::parse_ws_pcdata);
-  std::vector<std::string> out;
-  const char* para = odf ? "text:p" : "w:p";
-  for (pugi::xpath_node p : xml.select_nodes((std::string("//") + para).c_str())) {
-    std::string line;
-    for (pugi::xpath_node x : p.node().select_nodes(".//node()")) {
-      pugi::xml_node n = x.node();
-      if (n.type() == pugi::node_pcdata) {
-        const std::string parent = n.parent().name();
-        if (odf || parent == "w:t") line += n.value();
-      } else if (std::string(n.name()) == "text:s") {
-        line += std::string(n.attribute("text:c").as_int(1), ' ');
-      } else if (std::string(n.name()) == "w:tab" || std::string(n.name()) == "text:tab") {
-        line += '\t';
-      }
-    }
-    out.push_back(line);
-  }
-  return out;
-}
-
-::testing::AssertionResult has_line(const std::vector<std::string>& lines, const std::string& l) {
-  if (std::find(lines.begin(), lines.end(), l) != lines.end()) return ::testing::AssertionSuccess();
-  std::string all;
-  for (const auto& x : lines) all += "[" + x + "]\n";
-  return ::testing::AssertionFailure() << "no line [" << l << "] in\n" << all;
-}
-
-size_t count_nodes(const fs::path& file, const char* xpath) {
-  office::Package pkg = office::Package::open(file.string());
-  pugi::xml_document xml;
-  xml.load_string(
-      pkg.read(file.extension() == ".odt" ? "content.xml" : "word/document.xml").c_str());
-  return xml.select_nodes(xpath).size();
-}
 
 class Suites : public ::testing::Test {
  protected:
@@ -128,21 +88,20 @@ class Suites : public ::testing::Test {
     return out;
   }
 
-  Array rows(std::vector<std::pair<Text, Variant>> items, int32_t& counter) {
-    Array t = make_placeholder_table(1000);
-    counter = 0;
-    for (auto& [k, v] : items) add_placeholder(t, counter, k, v);
+  PlaceholderTable rows(std::vector<std::pair<Text, Variant>> items) {
+    PlaceholderTable t(1000);
+    for (auto& [k, v] : items) t.add(k, v);
     return t;
   }
 
-  TableLayout vehicles_table() {
-    return TableLayout{u"vTabelaViaturas",
-                       {{u"Placa", 60.0, field(u"Placa")},
-                        {u"Modelo", 200.0, field(u"Modelo", u">")},
-                        {u"Ano", std::nullopt, field(u"Ano", u"0000")}},
-                       {0.2, 0.75},
-                       {}};
+  static TableLayout vehicles_table(TextView placeholder = u"vTabelaViaturas") {
+    return TableLayout{.placeholder = Text(placeholder),
+                       .columns = {{u"Placa", 60.0, text(u"Placa")},
+                                   {u"Modelo", 200.0, text(u"Modelo", u">")},
+                                   {u"Ano", 0, text(u"Ano", u"0000")}},
+                       .writer_separators = {0.2, 0.75}};
   }
+  ListContext list_context() const { return ListContext{.conn = db::as_variant(conn_)}; }
 
   TempDir dir_;
   orvane::testing::RecordingContext ctx_;
@@ -151,27 +110,25 @@ class Suites : public ::testing::Test {
 };
 
 TEST_F(Suites, WholeWordsOnWordSubstringsOnWriter) {
-  int32_t n = 0;
-  Array t =
-      rows({{u"Des.Cliente", Variant(int32_t{1042})}, {u"Des.Unidade", Variant(Text(u"301"))}}, n);
+  PlaceholderTable t =
+      rows({{u"Des.Cliente", Variant(int32_t{1042})}, {u"Des.Unidade", Variant(Text(u"301"))}});
   ObjectPtr word = open_word();
-  word_table_pass(word, t, n);
+  word_table_pass(word, t);
   auto lines = paragraphs(save_word(word));
   EXPECT_TRUE(has_line(lines, "Cliente: 1042; referência Des.ClienteNome."));
   EXPECT_TRUE(has_line(lines, "Relatório de frota da unidade 301"));
 
   Writer w = open_writer();
-  writer_table_pass(w.document, w.descriptor, t, n);
+  writer_table_pass(w.document, w.descriptor, t);
   lines = paragraphs(save_writer(w));
   EXPECT_TRUE(has_line(lines, "Cliente: 1042; referência 1042Nome."));
 }
 
 TEST_F(Suites, WordCutsAtTwoHundredUnlessTypedWhole) {
   const std::string long_text(250, 'x');
-  int32_t n = 0;
-  Array t = rows({{u"Des.Unidade", Variant(from_utf8(long_text))}}, n);
+  PlaceholderTable t = rows({{u"Des.Unidade", Variant(from_utf8(long_text))}});
   ObjectPtr word = open_word();
-  word_table_pass(word, t, n);
+  word_table_pass(word, t);
   auto lines = paragraphs(save_word(word));
   EXPECT_TRUE(
       has_line(lines, std::string("Relatório de frota da unidade ") + std::string(200, 'x')));
@@ -179,27 +136,31 @@ TEST_F(Suites, WordCutsAtTwoHundredUnlessTypedWhole) {
   fs::remove(dir_.path() / "lista.docx");
   word = open_word();
   word_long_text_pass(word, u"Des.Unidade", Variant(from_utf8(long_text)));
-  word_table_pass(word, t, n);
+  word_table_pass(word, t);
   lines = paragraphs(save_word(word));
   EXPECT_TRUE(has_line(lines, std::string("Relatório de frota da unidade ") + long_text));
 }
 
+bool early_driver(const Line& l) { return CLng(l.field(u"CodCondutor")) < 40; }
+
 TEST_F(Suites, ListsOnWordAndOnWriter) {
   auto rs = db::open_recordset(conn_, u"Select * From Condutores Order By CodCondutor");
-  std::vector<ListLayout> layouts = {
-      {u"vListaCondutores", {field(u"Nome"), field(u"CNH")}, u"\t", {}},
-      {u"vListaRestrita", {field(u"Nome", u">")}, u"", [](const db::Recordset& r) {
-         return CLng(r.field(u"CodCondutor")) < 40;
-       }}};
-  std::vector<ListLines> lists = {ListLines(u"vListaCondutores", 50),
-                                  ListLines(u"vListaRestrita", 2)};
-  build_lists(*rs, layouts, lists);
-  ASSERT_EQ(lists[0].count(), 3);
-  ASSERT_EQ(lists[1].count(), 2);
-  EXPECT_EQ(lists[1].joined(u"\r\n"), u"WELLINGTON BATISTA\r\nCARLOS NOGUEIRA\r\n");
+  const std::vector<ListLayout> layouts = {{.placeholder = u"vListaCondutores",
+                                            .columns = {text(u"Nome"), text(u"CNH")},
+                                            .capacity = 50},
+                                           {.placeholder = u"vListaRestrita",
+                                            .columns = {text(u"Nome", u">")},
+                                            .filter = early_driver,
+                                            .capacity = 2}};
+  ListSet lists;
+  lists.declare(layouts);
+  build_lists(*rs, layouts, lists, list_context());
+  ASSERT_EQ(lists[u"vListaCondutores"].count(), 3);
+  ASSERT_EQ(lists[u"vListaRestrita"].count(), 2);
+  EXPECT_EQ(lists[u"vListaRestrita"].joined(u"\r\n"), u"WELLINGTON BATISTA\r\nCARLOS NOGUEIRA\r\n");
   // A list is not cut: a third line does not fit in a list of two.
   try {
-    lists[1].add(u"mais um");
+    lists[u"vListaRestrita"].add(u"mais um");
     FAIL();
   } catch (const VbError& e) {
     EXPECT_EQ(e.number(), 9);
@@ -208,7 +169,9 @@ TEST_F(Suites, ListsOnWordAndOnWriter) {
   // Word: the public member, late-bound, types one paragraph per line.
   ObjectPtr word = open_word();
   ObjectPtr docs = component::create_object(u"GeraDocsOrvane", ctx_.ctx);
-  word_list(word, lists[0]);
+  const ListLines& drivers = lists[u"vListaCondutores"];
+  DocWordSubstLista(Variant(word), Variant(drivers.placeholder()), Variant(drivers.count()),
+                    drivers.lines_variant());
   call(docs, u"DocWordSubstLista",
        {Variant(word), Variant(Text(u"vTabelaBaixadas")), Variant(int32_t{0}),
         Variant(Array::of({}, 1))});
@@ -223,11 +186,9 @@ TEST_F(Suites, ListsOnWordAndOnWriter) {
   EXPECT_TRUE(has_line(lines, "Viaturas baixadas:  "));
 
   // Writer: the joined lines are an ordinary value of the placeholder table.
-  int32_t n = 0;
-  Array t = rows({}, n);
-  writer_list(t, n, lists[0], u"\r\n");
+  PlaceholderTable t = rows({{drivers.placeholder(), Variant(drivers.joined(u"\r\n"))}});
   Writer w = open_writer();
-  writer_table_pass(w.document, w.descriptor, t, n);
+  writer_table_pass(w.document, w.descriptor, t);
   lines = paragraphs(save_writer(w));
   std::string all;
   for (auto& l : lines) all += l + "\n";
@@ -236,16 +197,17 @@ TEST_F(Suites, ListsOnWordAndOnWriter) {
   EXPECT_EQ(all.find("vListaCondutores"), std::string::npos) << all;
 }
 
+bool active_vehicle(const Line& l) { return l.field(u"Ativo").boolean(); }
+
 TEST_F(Suites, TablePlaceholderOnWord) {
   auto rs = db::open_recordset(conn_, T("Select * From Veículos Order By CodVeículo"));
   auto none = db::open_recordset(conn_, T("Select * From Veículos Where Ativo=5"));
   ObjectPtr word = open_word();
   TableLayout active = vehicles_table();
-  active.include = [](const db::Recordset& r) { return r.field(u"Ativo").boolean(); };
-  word_table_at_placeholder(word, active, *rs);
-  TableLayout gone = vehicles_table();
-  gone.placeholder = u"vTabelaBaixadas";
-  word_table_at_placeholder(word, gone, *none);
+  active.filter = active_vehicle;
+  insert_word_table(word, build_table(*rs, active, list_context()));
+  const TableLayout gone = vehicles_table(u"vTabelaBaixadas");
+  insert_word_table(word, build_table(*none, gone, list_context()));
   fs::path out = save_word(word);
 
   EXPECT_EQ(count_nodes(out, "//w:tbl"), 1u);
@@ -269,10 +231,11 @@ TEST_F(Suites, TablePlaceholderOnWriter) {
   auto rs = db::open_recordset(conn_, T("Select * From Veículos Order By CodVeículo"));
   auto none = db::open_recordset(conn_, T("Select * From Veículos Where Ativo=5"));
   Writer w = open_writer();
-  writer_table_at_placeholder(w.document, w.cursor, w.descriptor, vehicles_table(), *rs);
-  TableLayout gone = vehicles_table();
-  gone.placeholder = u"vTabelaBaixadas";
-  writer_table_at_placeholder(w.document, w.cursor, w.descriptor, gone, *none);
+  const TableLayout all_vehicles = vehicles_table();
+  insert_writer_table(w.document, w.cursor, w.descriptor,
+                      build_table(*rs, all_vehicles, list_context()));
+  const TableLayout gone = vehicles_table(u"vTabelaBaixadas");
+  insert_writer_table(w.document, w.cursor, w.descriptor, build_table(*none, gone, list_context()));
   fs::path out = save_writer(w);
 
   EXPECT_EQ(count_nodes(out, "//table:table"), 1u);

@@ -1,13 +1,16 @@
 // The vehicle trip sheet (the "checklist" of a trip): the trip record, its vehicle and
-// its driver on one page, from a Word or a Writer template.
+// its driver on one page, from a Word or a Writer template. One member serves both suites:
+// the template's extension decides.
 #pragma once
 
 #include <cstdint>
 
+#include "component/member_table.h"
 #include "core/context.h"
 #include "core/object.h"
 #include "core/text.h"
 #include "core/variant.h"
+#include "docgen/frame/placeholder_table.h"
 
 namespace orvane::docgen {
 
@@ -18,17 +21,18 @@ Text GeraDeslocamentoViatura(const ContextPtr& ctx, const Variant& connorvane, i
                              int32_t cod_empresa, int32_t cod_desloca, Text& layout, bool visualiza,
                              int16_t copias);
 
-// The steps of the trip sheet on their own (the benchmark times them apart).
+// The data pass and the two substitutions on their own (the benchmark times them apart).
 struct TripSheetData {
-  Array table;
-  int32_t counter = 0;
+  PlaceholderTable table{1000};
   Variant observacao;  // the trip's Observação, typed whole on Word
 };
-// Step 6: the trip, its vehicle and its driver as placeholder rows ("Des.", "Vei.", "Con.").
+// The trip, its vehicle and its driver as placeholder rows ("Des.", "Vei.", "Con.").
 TripSheetData read_trip_sheet(const Variant& connorvane, int32_t cod_desloca);
-// Step 8 on each route.
 void substitute_trip_sheet_word(const ObjectPtr& word, const TripSheetData& data);
 void substitute_trip_sheet_writer(const ObjectPtr& document, const ObjectPtr& replace_descriptor,
                                   const TripSheetData& data);
+
+// GeraDeslocamentoViatura on GeraDocsOrvane.
+void add_trip_sheet_members(component::MemberTable& t);
 
 }  // namespace orvane::docgen

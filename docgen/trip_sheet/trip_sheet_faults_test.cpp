@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "demo/demo_db.h"
-#include "docgen/trip_sheet.h"
+#include "docgen/trip_sheet/trip_sheet.h"
 #include "platform/db/db.h"
 #include "testing/faults.h"
 #include "testing/testing.h"

@@ -1,7 +1,7 @@
 // The vehicle trip sheet end to end: the demo database, the demo templates built by
 // LibreOffice, both suites, real PDFs read back with pdftotext, and a printer and an
 // opener that record how they were called.
-#include "docgen/trip_sheet.h"
+#include "docgen/trip_sheet/trip_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "component/registry.h"
 #include "core/convert.h"
 #include "demo/demo_db.h"
-#include "docgen/pipeline.h"
+#include "docgen/frame/pipeline.h"
 #include "platform/db/db.h"
 #include "testing/s3rver.h"
 #include "testing/testing.h"

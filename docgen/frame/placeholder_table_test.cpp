@@ -1,6 +1,6 @@
 // AdicionaCamposLista against a real database: every value rule, the accent-free twins,
 // the walking order and an overfull table.
-#include "docgen/placeholders.h"
+#include "docgen/frame/placeholder_table.h"
 
 #include <gtest/gtest.h>
 
@@ -42,26 +42,24 @@ class Placeholders : public ::testing::Test {
   // Rows 1..counter as a map from placeholder to value.
   std::map<Text, Variant> add(TextView sql, TextView prefix, int32_t direction = 1) {
     auto rs = db::open_recordset(conn_, sql);
-    table_ = make_placeholder_table(1000);
-    counter_ = 0;
-    AdicionaCamposLista(*rs, prefix, table_, counter_, direction);
+    table_ = PlaceholderTable(1000);
+    AdicionaCamposLista(*rs, prefix, table_, direction);
     std::map<Text, Variant> rows;
-    for (int32_t i = 1; i <= counter_; ++i) {
-      rows[placeholder_text(table_, i).text()] = placeholder_value(table_, i);
+    for (int32_t i = 1; i <= table_.counter(); ++i) {
+      rows[table_.text(i)] = table_.value(i);
     }
     return rows;
   }
   std::vector<Text> names() const {
     std::vector<Text> out;
-    for (int32_t i = 1; i <= counter_; ++i) out.push_back(placeholder_text(table_, i).text());
+    for (int32_t i = 1; i <= table_.counter(); ++i) out.push_back(table_.text(i));
     return out;
   }
 
   TempDir dir_;
   orvane::testing::RecordingContext ctx_;
   db::ConnectionPtr conn_;
-  Array table_;
-  int32_t counter_ = 0;
+  PlaceholderTable table_{1000};
 };
 
 Variant S(std::string_view s) { return Variant(from_utf8(s)); }
@@ -97,8 +95,8 @@ TEST_F(Placeholders, AccentFreeTwinFollowsItsRow) {
   std::vector<Text> expected = {u"Des.CodCliente",   T("Des.Endereço"), u"Des.EndereCo",
                                 T("Des.Observação"), u"Des.ObservaCAo", u"Des.Nome"};
   EXPECT_EQ(names(), expected);
-  EXPECT_EQ(placeholder_value(table_, 5), S("Cliente antigo"));
-  EXPECT_EQ(placeholder_value(table_, 3), placeholder_value(table_, 2));
+  EXPECT_EQ(table_.value(5), S("Cliente antigo"));
+  EXPECT_EQ(table_.value(3), table_.value(2));
 }
 
 TEST_F(Placeholders, CustomerBillingAddressFallsBackToTheMainOne) {
@@ -142,13 +140,12 @@ TEST_F(Placeholders, BackwardsWalksFromTheLastField) {
 
 TEST_F(Placeholders, OverfullTableCountsRowsItCannotStore) {
   auto rs = db::open_recordset(conn_, u"Select * From Clientes Where CodCliente=1");
-  Array table = make_placeholder_table(3);
-  int32_t counter = 0;
-  AdicionaCamposLista(*rs, u"Cli.", table, counter, 1);  // no error raised here
-  EXPECT_EQ(counter, 16 + 4);
-  EXPECT_EQ(placeholder_text(table, 3), S("Cli.Cidade"));
+  PlaceholderTable table(3);
+  AdicionaCamposLista(*rs, u"Cli.", table, 1);  // no error raised here
+  EXPECT_EQ(table.counter(), 16 + 4);
+  EXPECT_EQ(table.text(3), T("Cli.Cidade"));
   try {
-    placeholder_text(table, 4);
+    table.text(4);
     FAIL() << "row 4 does not exist";
   } catch (const VbError& e) {
     EXPECT_EQ(e.number(), 9);

@@ -1,4 +1,4 @@
-#include "docgen/placeholders.h"
+#include "docgen/frame/placeholder_table.h"
 
 #include "core/convert.h"
 #include "core/error.h"
@@ -8,16 +8,6 @@
 
 namespace orvane::docgen {
 namespace {
-
-constexpr int32_t kText = 1;
-constexpr int32_t kValue = 2;
-
-Variant& cell(Array& table, int32_t row, int32_t col) {
-  return table.at(std::vector<int32_t>{row, col});
-}
-const Variant& cell(const Array& table, int32_t row, int32_t col) {
-  return table.at(std::vector<int32_t>{row, col});
-}
 
 // The text the host language makes of "a & b" when either side may be Null.
 Text concat_text(const Variant& v) { return v.is_null() ? Text() : CStr(v); }
@@ -48,19 +38,41 @@ Variant value_by_type(const db::FieldInfo& f, const Variant& v) {
 
 }  // namespace
 
-Array make_placeholder_table(int32_t last_row) {
-  return Array({Array::Bound{0, last_row + 1}, Array::Bound{0, 3}});
+PlaceholderTable::PlaceholderTable(int32_t last_row) : last_row_(last_row) {
+  rows_.reserve(static_cast<size_t>(std::min<int32_t>(last_row, 2048)));
 }
 
-void add_placeholder(Array& table, int32_t& counter, TextView placeholder, Variant value) {
-  counter += 1;
-  resume_next([&] { cell(table, counter, kText) = Variant(Text(placeholder)); });
-  resume_next([&] { cell(table, counter, kValue) = std::move(value); });
+void PlaceholderTable::add(TextView placeholder, Variant value) {
+  ++counter_;
+  if (counter_ <= last_row_) rows_.push_back(Row{Text(placeholder), std::move(value)});
 }
 
-const Variant& placeholder_text(const Array& table, int32_t row) { return cell(table, row, kText); }
-const Variant& placeholder_value(const Array& table, int32_t row) {
-  return cell(table, row, kValue);
+const Text& PlaceholderTable::text(int32_t row) const {
+  if (row < 1 || row > static_cast<int32_t>(rows_.size())) throw VbError(err::kSubscript);
+  return rows_[row - 1].text;
+}
+
+const Variant& PlaceholderTable::value(int32_t row) const {
+  if (row < 1 || row > static_cast<int32_t>(rows_.size())) throw VbError(err::kSubscript);
+  return rows_[row - 1].value;
+}
+
+bool PlaceholderTable::replace_value(TextView placeholder, const Variant& value) {
+  bool any = false;
+  for (Row& r : rows_) {
+    if (r.text == placeholder) {
+      r.value = value;
+      any = true;
+    }
+  }
+  return any;
+}
+
+const Variant* PlaceholderTable::find(TextView placeholder) const {
+  for (const Row& r : rows_) {
+    if (r.text == placeholder) return &r.value;
+  }
+  return nullptr;
 }
 
 Variant field_placeholder_value(const db::Recordset& rs, TextView prefixo, int index) {
@@ -92,7 +104,7 @@ Variant field_placeholder_value(const db::Recordset& rs, TextView prefixo, int i
   return value_by_type(f, v);
 }
 
-void AdicionaCamposLista(const db::Recordset& rs, TextView prefixo, Array& table, int32_t& contador,
+void AdicionaCamposLista(const db::Recordset& rs, TextView prefixo, PlaceholderTable& table,
                          int32_t direcao) {
   int n = 0;
   resume_next([&] { n = rs.field_count(); });
@@ -102,18 +114,15 @@ void AdicionaCamposLista(const db::Recordset& rs, TextView prefixo, Array& table
     if (!resume_next([&] { name = rs.field_info(i).name; })) return;
     if (prefixo == u"Cli." && name == u"SenhaOnline") return;  // never printed
 
-    contador += 1;
-    const int32_t row = contador;
-    resume_next([&] { cell(table, row, kText) = Variant(Text(prefixo) + name); });
-    resume_next([&] { cell(table, row, kValue) = field_placeholder_value(rs, prefixo, i); });
-
+    Variant value;
+    resume_next([&] { value = field_placeholder_value(rs, prefixo, i); });
     // The same value under the name without accents, so a template may spell it either way.
     Text plain = funcs::TiraAcento(name, false, false);
     if (plain != name) {
-      contador += 1;
-      const int32_t twin = contador;
-      resume_next([&] { cell(table, twin, kText) = Variant(Text(prefixo) + plain); });
-      resume_next([&] { cell(table, twin, kValue) = cell(table, row, kValue); });
+      table.add(Text(prefixo) + name, value);
+      table.add(Text(prefixo) + plain, std::move(value));
+    } else {
+      table.add(Text(prefixo) + name, std::move(value));
     }
   };
 
