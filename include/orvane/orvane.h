@@ -130,7 +130,8 @@ ORVANE_API int orvane_member_params(orvane_object* obj, const char* member, int 
 
 /* Lists the members of an object, one entry per name and kind in declaration order (a
  * property with a get and a let has two): writes up to `max` entries and returns the
- * number of members, or -1 when the object does not describe its members. */
+ * number of members (`out` may be NULL when `max` is 0), or -1 when the object does not
+ * describe its members. */
 typedef struct orvane_member_info {
   const char* name; /* valid while the library is loaded */
   int32_t kind;     /* ORVANE_METHOD, ORVANE_PROPERTY_GET or ORVANE_PROPERTY_LET */
