@@ -14,6 +14,7 @@
 #include "cli/demo_cmd.h"
 #include "cli/demo_db_cmd.h"
 #include "cli/json_writer.h"
+#include "cli/python_module.h"
 #include "cli/sql_cmd.h"
 #include "component/registry.h"
 #include "core/convert.h"
@@ -29,7 +30,7 @@ const char* kUsage = R"(usage:
   orvane call [--db URL] [--json] [--answer yes|no] [--now YYYY-MM-DDTHH:MM:SS]
               [--word-version V] [--without word|writer|office] [--printer CMD] [--opener CMD]
               CLASS MEMBER [ARG...] [--then MEMBER [ARG...]]...
-  orvane classes [CLASS | --cpp]
+  orvane classes [CLASS | --cpp | --python | --pyi]
   orvane demo [--out DIR]
   orvane demo-db PATH [--force] [--out DIR]
   orvane sql [--db URL] [--json] SQL
@@ -366,6 +367,13 @@ std::string param_text(const component::Param& p) {
 int cmd_classes(const std::vector<std::string>& a, std::ostream& out) {
   if (!a.empty() && a[0] == "--cpp") {
     write_cpp_header(out);
+    return 0;
+  }
+  if (!a.empty() && (a[0] == "--python" || a[0] == "--pyi")) {
+    if (a[0] == "--python")
+      write_python_module(out);
+    else
+      write_python_stub(out);
     return 0;
   }
   const auto& reg = component::Registry::global();

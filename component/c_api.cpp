@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <unordered_map>
 
 #include "component/registry.h"
 #include "core/convert.h"
@@ -213,6 +214,23 @@ void from_variant(const Variant& in, orvane_variant& out) {
   }
 }
 
+CallKind call_kind(int kind) {
+  return kind == ORVANE_PROPERTY_GET   ? CallKind::PropertyGet
+         : kind == ORVANE_PROPERTY_LET ? CallKind::PropertyPut
+                                       : CallKind::Method;
+}
+
+// Names of members and parameters as UTF-8 for the host. The member tables are static, so
+// one copy per name serves every later call; the host may keep the pointer.
+const char* static_utf8(const Text& name) {
+  static std::mutex mu;
+  static std::unordered_map<const Text*, std::string> names;
+  std::lock_guard lock(mu);
+  auto [it, added] = names.try_emplace(&name);
+  if (added) it->second = to_utf8(name);
+  return it->second.c_str();
+}
+
 }  // namespace
 }  // namespace orvane::component
 
@@ -269,10 +287,7 @@ int orvane_invoke(orvane_object* obj, const char* member, int kind, orvane_varia
   }
   std::vector<Variant> before = values;
   try {
-    CallKind k = kind == ORVANE_PROPERTY_GET   ? CallKind::PropertyGet
-                 : kind == ORVANE_PROPERTY_LET ? CallKind::PropertyPut
-                                               : CallKind::Method;
-    Variant r = obj->obj->invoke(from_utf8(member), k, values, arg_names);
+    Variant r = obj->obj->invoke(from_utf8(member), call_kind(kind), values, arg_names);
     // Write back what the member changed; the host keeps its own memory otherwise.
     for (size_t i = 0; i < nargs; ++i) {
       if (values[i] == before[i] && values[i].type() == before[i].type()) continue;
@@ -296,22 +311,28 @@ int orvane_member_params(orvane_object* obj, const char* member, int kind, orvan
   if (!obj || !member) return -1;
   auto* d = dynamic_cast<DispatchObject*>(obj->obj.get());
   if (!d) return -1;
-  CallKind k = kind == ORVANE_PROPERTY_GET   ? CallKind::PropertyGet
-               : kind == ORVANE_PROPERTY_LET ? CallKind::PropertyPut
-                                             : CallKind::Method;
-  const Member* m = d->members().find(from_utf8(member), k);
+  const Member* m = d->members().find(from_utf8(member), call_kind(kind));
   if (!m) return -1;
-  // Parameter names as UTF-8, kept for the life of the process (tables are static).
-  static std::mutex mu;
-  static std::vector<std::unique_ptr<std::string>> names;
-  std::lock_guard lock(mu);
   int n = static_cast<int>(m->params.size());
   for (int i = 0; i < n && i < max; ++i) {
-    names.push_back(std::make_unique<std::string>(to_utf8(m->params[i].name)));
-    out[i].name = names.back()->c_str();
+    out[i].name = static_utf8(m->params[i].name);
     out[i].type = static_cast<uint16_t>(m->params[i].type);
     out[i].by_ref = m->params[i].by_ref;
     out[i].optional = m->params[i].optional;
+  }
+  return n;
+}
+
+int orvane_members(orvane_object* obj, orvane_member_info* out, int max) {
+  if (!obj) return -1;
+  auto* d = dynamic_cast<DispatchObject*>(obj->obj.get());
+  if (!d) return -1;
+  const auto& members = d->members().members();
+  int n = static_cast<int>(members.size());
+  for (int i = 0; i < n && i < max; ++i) {
+    out[i].name = static_utf8(members[i].name);
+    out[i].kind = static_cast<int32_t>(members[i].kind);
+    out[i].result = static_cast<uint16_t>(members[i].result);
   }
   return n;
 }

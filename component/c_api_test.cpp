@@ -60,6 +60,37 @@ TEST(CApi, NamedArgumentsAndParameterInfo) {
   orvane_variant_clear(&result);
 }
 
+TEST(CApi, MembersListTheirKindsAndResults) {
+  Handle sb;
+  orvane_error err;
+  ASSERT_EQ(orvane_create("cStringBuilder", &sb.p, &err), ORVANE_OK);
+  orvane_member_info info[64];
+  int n = orvane_members(sb.p, info, 64);
+  ASSERT_GT(n, 0);
+  ASSERT_LE(n, 64);
+  int chunk_kinds = 0;
+  bool append = false;
+  for (int i = 0; i < n; ++i) {
+    std::string name = info[i].name;
+    if (name == "ChunkSize") chunk_kinds |= info[i].kind;
+    if (name == "Append") {
+      append = true;
+      EXPECT_EQ(info[i].kind, ORVANE_METHOD);
+      EXPECT_EQ(info[i].result, ORVANE_EMPTY);  // a Sub
+    }
+    if (name == "Length") {
+      EXPECT_EQ(info[i].result, ORVANE_LONG);
+    }
+  }
+  EXPECT_TRUE(append);
+  EXPECT_EQ(chunk_kinds, ORVANE_PROPERTY_GET | ORVANE_PROPERTY_LET);
+  // A short buffer still gets the count; the pointers stay the same from call to call.
+  orvane_member_info first;
+  EXPECT_EQ(orvane_members(sb.p, &first, 1), n);
+  EXPECT_EQ(first.name, info[0].name);
+  EXPECT_EQ(orvane_members(nullptr, info, 64), -1);
+}
+
 TEST(CApi, ErrorsAreReported) {
   orvane_object* none = nullptr;
   orvane_error err;

@@ -113,6 +113,15 @@ CPP
 c++ -std=c++17 "$work/host.cpp" -I"$prefix/include" -L"$(dirname "$(find "$prefix" -name liborvane.so | head -1)")" -lorvane -o "$work/host-cpp"
 LD_LIBRARY_PATH="$prefix/lib:$prefix/lib/x86_64-linux-gnu" "$work/host-cpp"
 
+# The Python package, found in the prefix, loads the installed library beside it (no
+# ORVANE_LIB, no library path) and reports where it came from.
+pydir=$(dirname "$(dirname "$(find "$prefix" -name classes.pyi | head -1)")")
+words=$(cd "$work" && env -u ORVANE_LIB -u LD_LIBRARY_PATH PYTHONPATH="$pydir" PREFIX="$prefix" python3 -c '
+import os, orvane
+assert os.path.realpath(orvane._client._lib._name).startswith(os.path.realpath(os.environ["PREFIX"]))
+print(orvane.FuncoesOrvane().extenso("1,5"))' 2>&1)
+[ "$words" = "Um real e cinquenta centavos" ] || { echo "python package: $words"; exit 5; }
+
 # Only the C interface is exported.
 lib=$(find "$prefix" -name liborvane.so.0 | head -1)
 bad=$(nm -D --defined-only "$lib" | awk '{print $3}' | grep -v '^orvane_' | grep -v '^_' || true)

@@ -10,7 +10,7 @@ PACKAGES=(
   libzip-dev libpugixml-dev libcurl4-openssl-dev libssl-dev nlohmann-json3-dev libcli11-dev
   libreoffice-writer-nogui libreofficekit-dev
   poppler-utils qpdf enscript ghostscript unrtf hyperfine
-  nodejs npm python3
+  nodejs npm python3 python3-venv
 )
 
 SUDO=""

@@ -46,7 +46,8 @@ enum orvane_vartype {
 
 #define ORVANE_PARAM_NOT_FOUND ((int32_t)0x80020004u)
 
-/* Call kinds. */
+/* Call kinds. A method call is answered by a property get when the object has no method
+ * of that name, so ORVANE_METHOD | ORVANE_PROPERTY_GET calls whichever the member is. */
 enum orvane_callkind { ORVANE_METHOD = 1, ORVANE_PROPERTY_GET = 2, ORVANE_PROPERTY_LET = 4 };
 
 typedef struct orvane_object orvane_object;
@@ -126,6 +127,17 @@ typedef struct orvane_param_info {
 } orvane_param_info;
 ORVANE_API int orvane_member_params(orvane_object* obj, const char* member, int kind,
                                     orvane_param_info* out, int max);
+
+/* Lists the members of an object, one entry per name and kind in declaration order (a
+ * property with a get and a let has two): writes up to `max` entries and returns the
+ * number of members (`out` may be NULL when `max` is 0), or -1 when the object does not
+ * describe its members. */
+typedef struct orvane_member_info {
+  const char* name; /* valid while the library is loaded */
+  int32_t kind;     /* ORVANE_METHOD, ORVANE_PROPERTY_GET or ORVANE_PROPERTY_LET */
+  uint16_t result;  /* declared result type; ORVANE_EMPTY when there is none (a Sub) */
+} orvane_member_info;
+ORVANE_API int orvane_members(orvane_object* obj, orvane_member_info* out, int max);
 
 /* Variant helpers. */
 ORVANE_API void orvane_variant_clear(orvane_variant* v);
