@@ -3,14 +3,12 @@
 #include "core/convert.h"
 #include "core/error.h"
 #include "core/format.h"
+#include "docgen/frame/values.h"
 #include "funcs/aggregates.h"
 #include "funcs/textclean.h"
 
 namespace orvane::docgen {
 namespace {
-
-// The text the host language makes of "a & b" when either side may be Null.
-Text concat_text(const Variant& v) { return v.is_null() ? Text() : CStr(v); }
 
 bool is_true(const Variant& v) {
   if (v.type() == VarType::Boolean) return v.boolean();
@@ -99,7 +97,7 @@ Variant field_placeholder_value(const db::Recordset& rs, TextView prefixo, int i
     return Variant(vb::UCase(CStr(funcs::NZ(v, Variant(Text())))));
   }
   if (prefixo == u"Ras." && n == u"CodRastreio") {
-    return Variant(Text(u"INS") + concat_text(v) + u"IDE");
+    return Variant(Text(u"INS") + key_text(v) + u"IDE");
   }
   return value_by_type(f, v);
 }

@@ -44,8 +44,15 @@ Text count_in_words(const Context& ctx, const Variant& count) {
 
 Text installments_in_words(const Context& ctx, int32_t count) {
   Text figure = vb::Replace(funcs::TrocaPonto(Currency::from_double(count)), u".", u",");
-  Text words = funcs::extenso(ctx, figure, true);
-  return vb::Replace(vb::Replace(vb::UCase(words), u"HUM", u"UMA"), u"DOIS", u"DUAS");
+  Text words = vb::UCase(funcs::extenso(ctx, figure, true));
+  words = vb::Replace(vb::Replace(words, u"HUM", u"UMA"), u"DOIS", u"DUAS");
+  // The wording writes "um" where older wording wrote "hum": the word is read "UMA" too.
+  Text out;
+  for (const Text& word : vb::Split(words, u" ")) {
+    if (!out.empty()) out += u" ";
+    out += word == u"UM" ? Text(u"UMA") : word;
+  }
+  return out;
 }
 
 Text date_in_words(const Variant& date) {
@@ -70,5 +77,11 @@ Variant unit_setting(const Variant& conn, int32_t entity, int32_t unit, TextView
 }
 
 double setting_number(const Variant& setting) { return Val(vb::Trim(key_text(setting))); }
+
+double setting_decimal(const Variant& setting) {
+  const Text t = vb::Trim(key_text(setting));
+  if (t.empty() || !IsNumeric(Variant(t))) return 0.0;
+  return CDbl(Variant(t));
+}
 
 }  // namespace orvane::docgen

@@ -30,8 +30,8 @@ Text in_words(const Context& ctx, const Variant& amount);
 // A count in words without currency ("doze").
 Text count_in_words(const Context& ctx, const Variant& count);
 // A count of installments in words, feminine, in capitals: the count through `TrocaPonto`
-// with its point turned into a comma, `extenso` without currency, then "HUM" read "UMA"
-// and "DOIS" read "DUAS".
+// with its point turned into a comma, `extenso` without currency, then "HUM" (and the word
+// "UM") read "UMA" and "DOIS" read "DUAS".
 Text installments_in_words(const Context& ctx, int32_t count);
 
 // A date written out: day "dd", " de ", month name "mmmm", " de ", year "yyyy".
@@ -43,7 +43,10 @@ Text join_with_and(const std::vector<Text>& items);
 // A unit setting: `column` of DadosEntidades for "CodEntidade=" + entity + " And Unidade="
 // + unit (Null when there is none).
 Variant unit_setting(const Variant& conn, int32_t entity, int32_t unit, TextView column);
-// The numeric value of a trimmed setting text ("" counts as 0), the keep-Word flags' rule.
+// The numeric value of a trimmed setting text ("" counts as 0), the keep-Word flags' rule
+// (the host's Val: "1,99" reads 1).
 double setting_number(const Variant& setting);
+// A setting typed by the host as a Brazilian number ("1,99", "0,033"); "" or text as 0.
+double setting_decimal(const Variant& setting);
 
 }  // namespace orvane::docgen
