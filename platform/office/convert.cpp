@@ -4,10 +4,12 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
 
 #pragma GCC diagnostic push
@@ -42,6 +44,47 @@ const char* extension_of(Format f) {
       return "odt";
   }
   return "pdf";
+}
+
+// The extension a document's content calls for (".docx", ".odt", ".doc", ".rtf"), or "" when
+// its first bytes say nothing more than LibreOffice finds by itself.
+std::string content_extension(const std::string& path) {
+  std::string head(5, '\0');
+  std::ifstream in(path, std::ios::binary);
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<size_t>(in.gcount()));
+  if (head.rfind(std::string("PK\x03\x04", 4), 0) == 0) {
+    try {
+      Package p = Package::open(path);
+      if (p.has("[Content_Types].xml")) return ".docx";
+      if (p.has("mimetype") && p.read("mimetype") == "application/vnd.oasis.opendocument.text")
+        return ".odt";
+    } catch (...) {
+      // Not a package after all: LibreOffice says what it is.
+    }
+    return "";
+  }
+  if (head.rfind(std::string("\xD0\xCF\x11\xE0", 4), 0) == 0) return ".doc";
+  if (head.rfind("{\\rtf", 0) == 0) return ".rtf";
+  return "";
+}
+
+std::string lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// A document whose name does not say what it is (a template kept as ".dll", a Word document
+// named ".odt") is loaded from a copy in `folder` named after its content; LibreOffice goes by
+// the name and would refuse it.
+std::string loadable(const std::string& input, const std::string& folder) {
+  const std::string want = content_extension(input);
+  if (want.empty() || lower(fs::path(input).extension().string()) == want) return input;
+  const std::string copy = folder + "/origem" + want;
+  std::error_code ec;
+  fs::copy_file(input, copy, fs::copy_options::overwrite_existing, ec);
+  if (ec) fail(oerr::kFileNotFound, "O arquivo " + input + " não foi encontrado.");
+  return copy;
 }
 
 const char* filter_of(Format f) {
@@ -216,7 +259,8 @@ void convert_with_soffice(const std::string& input, const std::string& output, F
   std::lock_guard<std::mutex> lock(one_at_a_time);
   if (soffice_profile().empty()) soffice_profile() = os::make_scratch_folder("orvane-soffice");
   Scratch work("orvane-convert");
-  std::string ext = fs::path(input).extension().string();
+  std::string ext = content_extension(input);
+  if (ext.empty()) ext = fs::path(input).extension().string();
   std::string src = work.dir() + "/documento" + ext;
   std::error_code ec;
   fs::copy_file(input, src, ec);
@@ -259,7 +303,8 @@ void convert_document(const std::string& input, const std::string& output, Forma
     if (office && room_for_in_process_office()) {
       Scratch work("orvane-convert");
       std::string produced = work.dir() + "/documento." + extension_of(format);
-      LibreOfficeKitDocument* doc = office->pClass->documentLoad(office, file_url(input).c_str());
+      const std::string source = loadable(input, work.dir());
+      LibreOfficeKitDocument* doc = office->pClass->documentLoad(office, file_url(source).c_str());
       if (!doc) {
         char* e = office->pClass->getError(office);
         std::string why = e ? e : "";

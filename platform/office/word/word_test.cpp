@@ -370,5 +370,21 @@ TEST_F(WordTest, WorksWithLibreOfficeTemplatesAndConversions) {
   EXPECT_EQ(w2->ActiveDocument().FullName(), from_utf8(path("modelo.rtf")));
 }
 
+// A standard template keeps a ".dll" name: Word opens it by its content, a Word document or
+// a Writer one.
+TEST_F(WordTest, DocumentsOpenByTheirContentWhateverTheirName) {
+  testdocs::write_docx(path("Contract.dll"),
+                       "<w:p><w:r><w:t>Contrato de Cli.Nome</w:t></w:r></w:p>");
+  word->Documents().Open(from_utf8(path("Contract.dll")));
+  replace_all(u"Cli.Nome", u"Ana");
+  word->ActiveDocument().SaveAs(from_utf8(path("a.docx")));
+  EXPECT_NE(testdocs::document_text(path("a.docx")).find("Contrato de Ana"), std::string::npos);
+  testdocs::write_odt(path("ContractD.dll"), "<text:p>Distrato de Cli.Nome</text:p>");
+  word->Documents().Open(from_utf8(path("ContractD.dll")));
+  replace_all(u"Cli.Nome", u"Ana");
+  word->ActiveDocument().SaveAs(from_utf8(path("b.docx")));
+  EXPECT_NE(testdocs::document_text(path("b.docx")).find("Distrato de Ana"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace orvane::office::word
