@@ -143,9 +143,13 @@ TEST_F(WordTest, TableTakesThePlaceholdersPlaceAndGrowsByCell) {
   sel.ParagraphFormat().Alignment(wdAlignParagraphRight);
   t.Select();
   sel.Borders().LineStyle(wdLineStyleSingle);
+  // From the whole table selected, down is the paragraph under the table.
+  sel.MoveDown(wdLine, 1, 0);
+  sel.TypeText(u"Abaixo da tabela");
 
   word->ActiveDocument().SaveAs(from_utf8(path("out.docx")));
   std::string xml = document_xml(path("out.docx"));
+  EXPECT_GT(xml.find("Abaixo da tabela"), xml.find("</w:tbl>"));
   size_t before = xml.find(">Antes <"), tbl = xml.find("<w:tbl>", xml.find("Des.Observa")),
          after = xml.find("> depois<");
   ASSERT_NE(before, std::string::npos);
