@@ -11,11 +11,20 @@
 #include "docgen/contract/lists.h"
 #include "docgen/contract/queries.h"
 #include "docgen/frame/values.h"
+#include "docgen/shared/budget_vehicles.h"
+#include "docgen/shared/contract_equipment.h"
 #include "docgen/shared/contract_keys.h"
+#include "docgen/shared/contract_lists.h"
+#include "docgen/shared/contract_queries.h"
+#include "docgen/shared/contract_services.h"
 #include "docgen/shared/contract_values.h"
 #include "docgen/shared/contract_vehicle.h"
 #include "docgen/shared/digital_acceptance.h"
+#include "docgen/shared/ownership_transfer.h"
+#include "docgen/shared/payment_conditions.h"
+#include "docgen/shared/receivables.h"
 #include "funcs/aggregates.h"
+#include "funcs/unitchecks.h"
 #include "funcs/wording.h"
 
 namespace orvane::docgen {
@@ -55,12 +64,16 @@ class ContractReader {
   }
 
   DocumentData read() {
+    declare_lists();
     records_routine();
     cancellation_routine();
     debts_routine();
     vehicle_routine();
     add_payment_marks(k_, *r_.customer, table());
     values_routine();
+    equipment_and_services_routine();
+    customer_vehicles_routine();
+    receivables_routine();
     contract_details_routine();
     totals_routine();
     writer_texts_routine();
@@ -128,7 +141,6 @@ class ContractReader {
                                  : money(money_or_zero(field(*c, "ValorMulta")) +
                                          money_or_zero(proportional))));
 
-    d_.lists.declare(cancellation_receivable_lists());
     const ListContext context = list_context();
     auto receivables = [&](const char* planilha, size_t list) {
       const Text key = key_text(field(*c, planilha));
@@ -180,12 +192,233 @@ class ContractReader {
                         table());
   }
 
-  // The contract details: the people of the contract, the customer's net value.
+  // Every list exists from the start: one whose source has no rows is applied empty.
+  void declare_lists() {
+    d_.lists.declare(cancellation_receivable_lists());
+    declare_equipment_lists(d_.lists);
+    declare_service_lists(d_.lists);
+    d_.lists.declare(budget_vehicle_lists());
+    for (const auto* layouts :
+         {&customer_vehicle_lists(), &vehicle_service_lists(), &tracker_lists(), &chip_lists()}) {
+      d_.lists.declare(*layouts);
+    }
+    declare_payment_condition_lists(d_.lists);
+  }
+
+  // The equipment and services of the approved budgets and the customer's additional
+  // services.
+  void equipment_and_services_routine() {
+    installed_equipment_routine(k_, d_.lists);
+    sale_total_ = equipment_with_kind_routine(k_, d_.lists, table());
+    grouped_services_routine(k_, d_.lists);
+    budget_additional_services_routine(
+        k_, contract_sql::approved_budgets_of(code(), k_.and_budget_filter()), d_.lists);
+    customer_services_routine(k_, *r_.customer, d_.lists, table());
+    budget_vehicles_routine(k_, d_.lists, table());
+  }
+
+  // The customer's active vehicles, their services and trackers, and the chips it is billed
+  // for in batch.
+  void customer_vehicles_routine() {
+    const ListContext context = list_context();
+    build_lists(*k_.open(sql::customer_vehicles(code())), customer_vehicle_lists(), d_.lists,
+                context);
+    build_lists(*k_.open(sql::vehicle_services(code())), vehicle_service_lists(), d_.lists,
+                context);
+    db::RecordsetPtr trackers = k_.open(sql::trackers(code()));
+    build_lists(*trackers, tracker_lists(), d_.lists, context);
+    table().add(u"vVeiculoGRContaOrc", Variant(trackers->record_count()));
+    build_lists(*k_.open(sql::batch_chips(code())), chip_lists(), d_.lists, context);
+  }
+
+  // The receivables with interest, the equipment and service tables, and the payment
+  // conditions of the origin budget (or of vPlaOrc).
+  void receivables_routine() {
+    const InterestRates rates = interest_rates(k_);
+    for (TableContent& t : receivable_tables_content(k_, rates)) d_.tables.push_back(std::move(t));
+    add_receivable_totals(k_, rates, table());
+    d_.tables.push_back(equipment_kind_table_content(k_));
+    for (TableContent& t : customer_service_tables(k_, *r_.customer)) {
+      d_.tables.push_back(std::move(t));
+    }
+    if (!conditions_budget().empty()) {
+      db::RecordsetPtr b = k_.open(sql::origin_budget(conditions_budget()));
+      if (!b->eof()) {
+        payment_conditions_routine(*g_.ctx, g_.conn, g_.unit, b->field(T("Planílha")),
+                                   b->field(u"FormaPagto"), b->field(T("CondiçãoPagto")), d_.lists);
+      }
+    }
+  }
+
+  // The budget whose payment conditions the contract lists: vPlaOrc when given, else the
+  // customer's origin budget.
+  Text conditions_budget() const {
+    if (a_.v_pla_orc != 0) return CStr(Variant(a_.v_pla_orc));
+    return key_text(field(*r_.customer, "OrçamentoOrigem"));
+  }
+
+  // The contract details: the people of the contract, the customer's net value, the origin
+  // budget, contacts, posts, and the tables of the budgets' products, the equipment
+  // balance, the vehicles and the head office.
   void contract_details_routine() {
-    add_people_placeholders(k_, *r_.customer, table());
+    const Context& ctx = *g_.ctx;
+    const db::Recordset& c = *r_.customer;
+    add_people_placeholders(k_, c, table());
     const Currency net = customer_net_value(g_.conn, g_.company, a_.cod_cliente);
     table().add(u"vValorLiquido", Variant(CStr(Format(Variant(net), u"Currency"))));
-    table().add(u"vExtensoValorLiquido", Variant(in_words(*g_.ctx, Variant(net))));
+    table().add(u"vExtensoValorLiquido", Variant(in_words(ctx, Variant(net))));
+    const bool sale = key_text(field(c, "Modalidade")) == u"V";
+    table().add(u"vTituloTermo",
+                Variant(T("TERMO DE ADESÃO E FICHA CADASTRAL AO CONTRATO PARTICULAR DE PRESTAÇÃO "
+                          "DE SERVIÇOS DE MONITORAMENTO") +
+                        (sale ? Text() : T(" COM EQUIPAMENTOS CEDIDOS EM LOCAÇÃO"))));
+    table().add(u"vSenhaOnLine", Variant(funcs::DecripSenha(key_text(field(c, "SenhaOnLine")))));
+    const Text billing = key_text(field(c, "TipoFaturamento"));
+    table().add(u"vTipoFaturamento",
+                Variant(billing.empty() ? Text()
+                                        : key_text(funcs::Dlookup(
+                                              g_.conn, u"TipoFaturamento", u"TiposFaturamento",
+                                              u"CodTipoFaturamento=" + billing))));
+    origin_budget_details();
+    installments_details();
+    contacts_details();
+    post_details();
+    budget_tables();
+  }
+
+  // The budget the contract came from: its number, title, entry, observations, the service
+  // orders that imported it, and the vehicle it transferred from another owner.
+  void origin_budget_details() {
+    const Text origin = key_text(field(*r_.customer, "OrçamentoOrigem"));
+    db::RecordsetPtr b = k_.open(sql::origin_budget(origin.empty() ? Text(u"0") : origin));
+    table().add(u"vVlrEntradaOrcOrigem",
+                Variant(formatted(field(*b, "ValorEntrada"), u"#,##0.00")));
+    table().add(u"vNumOrcOrigem", Variant(formatted(field(*b, "NumOrçamento"), u"000000")));
+    table().add(u"vTitOrcOrigem", Variant(key_text(field(*b, "Titulo"))));
+    table().add(u"vObsOrcOrigem", Variant(key_text(field(*b, "Observ"))));
+    table().add(u"vObsFechamentoOrcOrigem", Variant(key_text(field(*b, "ObsFechamento"))));
+    Text orders;
+    if (!b->eof()) {
+      db::RecordsetPtr o = k_.open(sql::imported_service_orders(origin));
+      for (; !o->eof(); o->move_next()) {
+        orders += (orders.empty() ? u"" : u", ") + formatted(o->field(u"Ordem"), u"000000");
+      }
+    }
+    table().add(u"vOSsVincOrc", Variant(orders));
+    ownership_transfer_routine(g_.conn, table(), field(*b, "CodClienteOrigemTrocaTitularidade"),
+                               field(*b, "CodVeículoTrocaTitularidade"),
+                               b->eof() ? Variant() : Variant(origin));
+  }
+
+  // The sale total of the approved budgets in the installments of the conditions budget.
+  void installments_details() {
+    const Text budget = conditions_budget();
+    Variant condition;
+    if (!budget.empty()) {
+      condition =
+          funcs::Dlookup(g_.conn, T("CondiçãoPagto"), T("Orçamentos"), T("Planílha=") + budget);
+    }
+    int32_t installments = 0;
+    if (!key_text(condition).empty()) {
+      db::RecordsetPtr c =
+          k_.open(T("Select * From CondiçõesPagto Where CodCondição=") + key_text(condition));
+      for (int i = 1; !c->eof() && i <= 12; ++i) {
+        if (!c->field(u"Data" + CStr(Variant(i))).is_null()) ++installments;
+      }
+    }
+    table().add(u"vNumParcelas", Variant(installments));
+    table().add(u"vEquipCondicoesTavloTotalVenda",
+                Variant(installments_sentence(*g_.ctx, g_.conn, Variant(sale_total_), condition)));
+    table().add(u"vEquipExtensoTavloTotalVenda", Variant(amount_in_words(*g_.ctx, sale_total_)));
+  }
+
+  // The active contacts of the customer or of its prospect.
+  void contacts_details() {
+    db::RecordsetPtr rs = k_.open(sql::contacts(code()));
+    Text names;
+    for (; !rs->eof(); rs->move_next()) {
+      const Text phone = key_text(rs->field(u"Fone1"));
+      names += (names.empty() ? u"" : u", ") + key_text(rs->field(u"Nome")) +
+               (phone.empty() ? Text() : u" " + phone);
+    }
+    table().add(u"vContatos", Variant(names));
+    d_.tables.push_back(build_table(*rs, contacts_table(), list_context()));
+    Text notes;
+    db::RecordsetPtr n =
+        k_.open(sql::budget_additional_service_notes(code(), k_.and_budget_filter()));
+    for (; !n->eof(); n->move_next()) {
+      notes += (notes.empty() ? u"" : u", ") + key_text(n->field(T("Observações")));
+    }
+    table().add(u"vOrcObsServAd", Variant(notes));
+  }
+
+  // The posts' current services (the post given, or every post of the customer).
+  void post_details() {
+    db::RecordsetPtr rs = k_.open(sql::post_services(code(), CStr(Variant(a_.cod_posto))));
+    Text services;
+    for (; !rs->eof(); rs->move_next()) {
+      services += (services.empty() ? u"" : u", ") + formatted(rs->field(u"Quantidade"), u"0") +
+                  u" " + key_text(rs->field(T("Descrição")));
+    }
+    table().add(T("vPostosServiços"), Variant(services));
+    d_.tables.push_back(build_table(*rs, post_services_table(), list_context()));
+    const Currency monthly =
+        money_or_zero(a_.cod_posto != 0 ? field(*r_.post, "ValorMensal")
+                                        : funcs::DSum(g_.conn, u"ValorMensal", u"ClientesPostos",
+                                                      u"CodCliente=" + code()));
+    table().add(u"vExtensoValorPosto", Variant(in_words(*g_.ctx, Variant(monthly))));
+  }
+
+  // The tables of the approved budgets' products, the equipment balance, the vehicles, the
+  // budgets' additional services and, for a branch, what its head office receives.
+  void budget_tables() {
+    const Text filter = k_.and_budget_filter();
+    ListContext lines = list_context();
+    lines.facts = charged_line_facts;
+    db::RecordsetPtr charged = k_.open(sql::budget_lines_with_kind(code(), filter));
+    for (const TableLayout& t : budget_line_tables())
+      d_.tables.push_back(build_table(*charged, t, lines));
+
+    db::RecordsetPtr balance = k_.open(sql::equipment_balance(code()));
+    for (const TableLayout& t : balance_tables()) {
+      d_.tables.push_back(build_table(*balance, t, list_context()));
+    }
+
+    ListContext groups = lines;
+    groups.group_field = u"Grupo";
+    groups.grouping = true;
+    db::RecordsetPtr products = k_.open(sql::budget_products(code(), filter));
+    d_.tables.push_back(build_table(*products, grouped_products_table(), groups));
+    d_.tables.push_back(
+        build_table(*products, product_photo_table(u"vEquipamentosFotos2"), groups));
+
+    d_.tables.push_back(
+        build_table(*k_.open(sql::customer_vehicles(code())), vehicles_table(), list_context()));
+    d_.tables.push_back(build_table(
+        *k_.open(sql::grouped_budget_additional_services(sql::approved_budgets_of(code(), filter))),
+        budget_additional_service_table(), list_context()));
+    d_.tables.push_back(build_table(*k_.open(sql::customer_additional_services(code())),
+                                    customer_services_table(), list_context()));
+
+    // A branch's head office: the products delivered there and the services each generates.
+    const bool branch = number_or_zero(field(*r_.customer, "CodCadastroMatriz")) != 0;
+    d_.tables.push_back(build_table(*k_.open(sql::head_office_products(code(), filter)),
+                                    head_office_products_table(), list_context(), branch));
+    for (bool head_office : {true, false}) {
+      db::RecordsetPtr rs = k_.open(sql::head_office_services(code(), filter, head_office));
+      d_.tables.push_back(
+          build_table(*rs, head_office_services_table(head_office), list_context(), branch));
+      Currency total;
+      if (branch && rs->record_count() > 0) {
+        for (rs->move_first(); !rs->eof(); rs->move_next()) {
+          total = total + money_or_zero(rs->field(T("ValorServiço")));
+        }
+      }
+      const Text suffix = head_office ? Text(u"Matriz") : Text(u"Filial");
+      table().add(u"vExtTotOrcServ" + suffix,
+                  Variant(branch ? in_words(*g_.ctx, Variant(total)) : Text()));
+      table().add(u"vTotOrcServ" + suffix, Variant(branch ? money(total) : Text()));
+    }
   }
 
   // Monthly, annual and loyalty values, the bonus months, the referrer.
@@ -313,6 +546,7 @@ class ContractReader {
   DocumentData d_;
   Records r_;
   Variant cancellation_notes_;
+  Currency sale_total_;
 };
 
 }  // namespace

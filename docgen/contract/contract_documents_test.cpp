@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cctype>
 #include <filesystem>
 #include <regex>
 
@@ -237,6 +238,114 @@ TEST_F(ContractDocuments, BadInputGivesTheGenericMessageAndNoFile) {
   ASSERT_EQ(writer.messages.size(), 1u);
   EXPECT_EQ(writer.messages[0].text, T("Não é possível gerar o contrato pois não há Writer "
                                        "(OpenOffice) instalado na máquina!"));
+}
+
+// Every list and table the contract fills stands in one of its templates.
+TEST_F(ContractDocuments, TemplatesHoldEveryListAndTable) {
+  std::string sources;
+  for (const char* name : {"Contrato", "ContratoAnexo1", "ContratoComodato", "Distrato"}) {
+    sources += read_file(fs::path(ORVANE_SOURCE_DIR) / "demo" / "templates" /
+                         (std::string(name) + ".fodt"));
+  }
+  RecordingContext rec;
+  auto conn = db::as_variant(db::open_connection(from_utf8(shared_->str() + "demo.db"), rec.ctx));
+  ContractArguments a{.cod_unidade = 301, .cod_empresa = 1, .cod_cliente = 1042};
+  Text layout = u"Contract.dll";
+  Generation g(rec.ctx, conn, 301, 1, layout, false, 0);
+  const DocumentData d = read_contract(g, a);
+  // A list stands on its own or ends a phrase (a one-line list).
+  auto stands = [&](const std::string& name) {
+    for (size_t at = sources.find(name); at != std::string::npos; at = sources.find(name, at + 1)) {
+      const char next = sources[at + name.size()];
+      if (!std::isalnum(static_cast<unsigned char>(next)) && next != '_') return true;
+    }
+    return false;
+  };
+  size_t names = 0;
+  for (const ListLines& l : d.lists.all()) {
+    EXPECT_TRUE(stands(to_utf8(l.placeholder()))) << to_utf8(l.placeholder());
+    ++names;
+  }
+  for (const TableContent& t : d.tables) {
+    EXPECT_NE(sources.find(">" + to_utf8(t.placeholder) + "<"), std::string::npos)
+        << to_utf8(t.placeholder);
+    ++names;
+  }
+  EXPECT_GE(names, 88u);  // lists and tables of the contract
+}
+
+TEST_F(ContractDocuments, WordDocumentsShowTheListsAndTables) {
+  struct Case {
+    int32_t customer, unit, company;
+    const char* contrato;
+    std::vector<const char*> expected;
+  };
+  const Case cases[] = {
+      {1042,
+       301,
+       1,
+       "ContratoComodato.docx",
+       {"Total de SENSORES:", "R$ 4.457,40", "GRAVADOR DIGITAL MHDX 1108 8 CANAIS",
+        "Cedidos sem cobrança", "Locado"}},
+      {1042,
+       301,
+       1,
+       "Contrato.docx",
+       {"MONITORAMENTO MENSAL", "R$ 1.438,52", "Thor2026", "ENTRADA R$ 263,63",
+        "1 + 2 (UMA MAIS DUAS) PARCELAS", "APLICATIVO DE CELULAR (ARME/DESARME)",
+        "Equipamentos cedidos em comodato"}},
+      {1063,
+       740,
+       2,
+       "ContratoAnexo1.docx",
+       {"89551093144010233816", "PORTARIA GALPÃO 3", "R$ 9.450,00",
+        "Valor Mensal Rastreamento: R$ 233,80", "Rastreador 861585040124018 (ST340)",
+        "(31) 99702-5540", "R$ 186,36"}},
+  };
+  for (const Case& c : cases) {
+    ContractArguments a;
+    a.cod_unidade = c.unit;
+    a.cod_empresa = c.company;
+    fs::copy_file(kTemplates / c.contrato, shared_->path() / "contratos" / c.contrato,
+                  fs::copy_options::overwrite_existing);
+    Run r = run(Route::Word, c.customer, c.contrato, a);
+    EXPECT_CLEAN(r);
+    const std::string text = pdf_text(r.path());
+    for (const char* expected : c.expected) {
+      EXPECT_NE(text.find(expected), std::string::npos) << c.contrato << ": " << expected << "\n"
+                                                        << text;
+    }
+    EXPECT_EQ(leftovers(text), std::vector<std::string>{}) << c.contrato;
+  }
+}
+
+TEST_F(ContractDocuments, WriterDocumentsShowTheListsAndTables) {
+  // Unit 299 keeps the Writer document itself: read back without a conversion.
+  for (int32_t customer : {1042, 1063}) {
+    for (const char* contrato : {"Contrato.odt", "ContratoAnexo1.odt", "ContratoComodato.odt"}) {
+      fs::copy_file(kTemplates / contrato, shared_->path() / "contratos" / contrato,
+                    fs::copy_options::overwrite_existing);
+      ContractArguments a;
+      a.cod_unidade = 299;
+      Run r = run(Route::Writer, customer, contrato, a);
+      EXPECT_CLEAN(r);
+      std::string all;
+      for (const std::string& l : orvane::testing::paragraphs(r.path())) all += l + "\n";
+      EXPECT_EQ(leftovers(all), std::vector<std::string>{}) << contrato << "\n" << all;
+      if (customer == 1063 && std::string(contrato) == "ContratoAnexo1.odt") {
+        EXPECT_NE(all.find("Placa: SHX2J90 - Marca/Modelo: SCANIA/R 450 A6X2NA"), std::string::npos)
+            << all;
+        EXPECT_NE(all.find("QPD4F21\tVOLVO/FH 540 6X4\t861585040123456"), std::string::npos) << all;
+        // Tables are Writer tables.
+        EXPECT_GE(orvane::testing::count_nodes(r.path(), "//table:table"), 10u);
+      }
+      if (customer == 1042 && std::string(contrato) == "ContratoComodato.odt") {
+        EXPECT_NE(all.find("Total de CÂMERAS:"), std::string::npos) << all;
+        EXPECT_NE(all.find("001014\tBOTÃO DE PÂNICO SEM FIO XAP 8000\t1,0\tUN"), std::string::npos)
+            << all;
+      }
+    }
+  }
 }
 
 TEST_F(ContractDocuments, StorageSwitchFetchesTheTemplateAndStoresTheContract) {
