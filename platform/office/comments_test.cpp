@@ -1,0 +1,7 @@
+#include "platform/office/comments.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane::office {
+namespace {}  // namespace
+}  // namespace orvane::office
