@@ -67,48 +67,70 @@ uint16_t le16(const std::string& b, size_t at) {
 }
 
 // A Word 97 document (a compound file holding a WordDocument stream) whose file
-// information block gives its comment references a size. Only the first sector of the
-// stream is read: the block sits at its start.
+// information block, at the start of that stream, gives its comment references a size.
 bool word97_has_comments(const std::string& b) {
   constexpr uint32_t kEnd = 0xFFFFFFFE;
-  uint16_t shift = le16(b, 0x1E);
-  if (shift != 9 && shift != 12) return false;
-  const size_t sector = size_t{1} << shift;
+  constexpr int kGuard = 1 << 16;  // chains longer than this are damaged (or looping)
+  uint16_t shift = le16(b, 0x1E), mini_shift = le16(b, 0x20);
+  if ((shift != 9 && shift != 12) || mini_shift != 6) return false;
+  const size_t sector = size_t{1} << shift, mini = size_t{1} << mini_shift;
   auto at = [&](uint32_t s) { return (static_cast<size_t>(s) + 1) * sector; };
   // The sectors of the allocation table: 109 listed in the header, the rest in a chain.
   std::vector<uint32_t> fat;
   for (size_t i = 0; i < 109; ++i) fat.push_back(le32(b, 0x4C + 4 * i));
   uint32_t difat = le32(b, 0x44);
-  for (int guard = 0; difat < kEnd && guard < 1 << 16; ++guard) {
+  for (int guard = 0; difat < kEnd && guard < kGuard; ++guard) {
     for (size_t i = 0; i + 1 < sector / 4; ++i) fat.push_back(le32(b, at(difat) + 4 * i));
     difat = le32(b, at(difat) + sector - 4);
   }
   auto next = [&](uint32_t s) -> uint32_t {
     size_t per = sector / 4;
-    if (s / per >= fat.size()) return kEnd;
+    if (s / per >= fat.size() || fat[s / per] >= kEnd) return kEnd;
     return le32(b, at(fat[s / per]) + 4 * (s % per));
   };
+  // Up to `want` bytes of the stream that starts at sector `s`.
+  auto read = [&](uint32_t s, size_t want) {
+    std::string out;
+    for (int guard = 0; s < kEnd && out.size() < want && guard < kGuard; ++guard, s = next(s)) {
+      if (at(s) + sector > b.size()) break;
+      out.append(b, at(s), sector);
+    }
+    return out.substr(0, want);
+  };
   static const char16_t kName[] = u"WordDocument";
+  std::string root, stream;
   uint32_t dir = le32(b, 0x30);
-  for (int guard = 0; dir < kEnd && guard < 1 << 16; ++guard, dir = next(dir)) {
-    for (size_t e = at(dir); e + 128 <= at(dir) + sector && e + 128 <= b.size(); e += 128) {
+  for (int guard = 0; dir < kEnd && guard < kGuard && stream.empty(); ++guard, dir = next(dir)) {
+    for (size_t e = at(dir); e < at(dir) + sector && e + 128 <= b.size(); e += 128) {
+      if (b[e + 66] == 5) root = read(le32(b, e + 116), le32(b, e + 120));
       if (le16(b, e + 64) != sizeof kName || b[e + 66] != 2) continue;
       bool same = true;
       for (size_t k = 0; k + 1 < sizeof kName / 2 && same; ++k)
         same = le16(b, e + 2 * k) == kName[k];
       if (!same) continue;
-      // Streams under 4096 bytes live in the mini stream; a Word document's never is.
-      if (le32(b, e + 120) < 4096) return false;
-      size_t fib = at(le32(b, e + 116));
-      if (le16(b, fib) != 0xA5EC) return false;
-      size_t words = le16(b, fib + 32);
-      size_t longs = le16(b, fib + 34 + 2 * words);
-      size_t pairs = fib + 36 + 2 * words + 4 * longs;
-      if (le16(b, pairs - 2) < 5) return false;
-      return le32(b, pairs + 9 * 4) != 0;  // lcbPlcfandRef
+      uint32_t start = le32(b, e + 116);
+      if (le32(b, e + 120) >= le32(b, 0x38)) {
+        stream = read(start, 1024);
+      } else {
+        // A small stream lives in the mini stream (the root entry's), in 64-byte sectors
+        // chained by the mini allocation table.
+        std::string minifat = read(le32(b, 0x3C), size_t{le32(b, 0x40)} * sector);
+        for (int g = 0; start < kEnd && stream.size() < 1024 && g < kGuard; ++g) {
+          if ((start + 1) * mini > root.size()) break;
+          stream.append(root, start * mini, mini);
+          start = le32(minifat, 4 * size_t{start});
+          if (4 * size_t{start} >= minifat.size()) start = kEnd;
+        }
+      }
+      break;
     }
   }
-  return false;
+  if (le16(stream, 0) != 0xA5EC) return false;
+  size_t words = le16(stream, 32);
+  size_t longs = le16(stream, 34 + 2 * words);
+  size_t pairs = 38 + 2 * words + 4 * longs;  // after the count of pairs
+  if (le16(stream, pairs - 2) < 5) return false;
+  return le32(stream, pairs + 9 * 4) != 0;  // lcbPlcfandRef
 }
 
 }  // namespace

@@ -160,6 +160,14 @@ std::string soffice_convert(const std::string& source, const std::string& dir,
   return out;
 }
 
+bool soffice_convert_all(const std::vector<std::string>& sources, const std::string& dir,
+                         const std::string& format) {
+  std::vector<std::string> argv = {"soffice",      profile_arg(), "--headless", "--norestore",
+                                   "--convert-to", format,        "--outdir",   dir};
+  argv.insert(argv.end(), sources.begin(), sources.end());
+  return run_program(argv, 300).status == 0;
+}
+
 std::string pdf_text(const std::string& pdf) {
   ProcessResult r = run_program({"pdftotext", "-layout", pdf, "-"}, 60);
   return r.status == 0 ? r.output : "";

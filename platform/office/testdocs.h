@@ -27,6 +27,9 @@ void write_odt(const std::string& path, const std::string& text_xml,
 // "docx" or "odt"; returns the produced path ("" when LibreOffice failed).
 std::string soffice_convert(const std::string& source, const std::string& dir,
                             const std::string& format);
+// The same for several sources in one soffice run; false when it failed.
+bool soffice_convert_all(const std::vector<std::string>& sources, const std::string& dir,
+                         const std::string& format);
 // Text of a PDF (pdftotext) or of any document LibreOffice reads (converted to txt).
 std::string pdf_text(const std::string& pdf);
 std::string document_text(const std::string& doc);
