@@ -403,5 +403,94 @@ TEST(Corpus, DocumentsFromOtherProgramsReplaceAndExportOnBothRoutes) {
             << " s, both routes in " << secs(made, done) << " s\n";
 }
 
+// An export that asks for the markup keeps the comments, as PDF comments.
+TEST(Corpus, ExportsWithMarkupCarryTheComments) {
+  if (!libreoffice_installed()) GTEST_SKIP() << "LibreOffice is not installed";
+  testing::TempDir dir;
+  write_by_hand(dir.str());
+  testing::RecordingContext rc;
+  auto word = word::Application::create(rc.ctx);
+  word->Documents().Open(from_utf8(dir.str() + "word-comentario.docx"));
+  std::string pdf = dir.str() + "word.pdf";
+  word->ActiveDocument().ExportAsFixedFormat(
+      from_utf8(pdf), word::wdExportFormatPDF,
+      word::ExportArgs{.Item = word::wdExportDocumentWithMarkup});
+  EXPECT_TRUE(testdocs::pdf_has_comment(pdf, kCommentText));
+  EXPECT_NE(pdf_words(pdf).find("serviços com Cli.Nome"), std::string::npos);
+
+  auto writer = writer::ServiceManager::create(rc.ctx);
+  auto doc = writer->desktop()->loadComponentFromURL(
+      from_utf8(file_url(dir.str() + "odf-comentario.odt")), u"_blank", 0, Variant());
+  auto prop = [](const char16_t* name, Variant value) {
+    auto p = std::make_shared<writer::PropertyValue>();
+    p->Name = name;
+    p->Value = std::move(value);
+    return Variant(ObjectPtr(p));
+  };
+  pdf = dir.str() + "writer.pdf";
+  doc->storeToURL(
+      from_utf8(file_url(pdf)),
+      Variant(Array::of(
+          {prop(u"FilterName", Variant(u"writer_pdf_Export")),
+           prop(u"FilterData", Variant(Array::of({prop(u"ExportNotes", Variant(true))})))})));
+  EXPECT_TRUE(testdocs::pdf_has_comment(pdf, kCommentText));
+  // The default export of the same document leaves them out.
+  doc->storeToURL(from_utf8(file_url(pdf)),
+                  Variant(Array::of({prop(u"FilterName", Variant(u"writer_pdf_Export"))})));
+  EXPECT_FALSE(testdocs::pdf_has_comment(pdf, kCommentText));
+}
+
+// The document with a comment of the report that brought the converter down, on both
+// routes, then twenty ordinary documents, all in a fresh process: every conversion runs
+// in-process and the process ends normally (LibreOffice shuts down with it).
+TEST(Corpus, ACommentedDocumentThenTwentyOthersAndTheProcessEndsNormally) {
+  if (!libreoffice_installed()) GTEST_SKIP() << "LibreOffice is not installed";
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  testing::TempDir dir;
+  auto run = [&] {
+    // A temporary folder of its own shows whether a child soffice was ever started: it
+    // keeps its profile there.
+    testing::TmpdirOverride tmpdir;
+    fs::create_directories(dir.path() / "tmp");
+    tmpdir.point_at((dir.path() / "tmp").string());
+    int failures = 0;
+    auto check = [&](const std::string& text, const std::string& shown) {
+      if (text.find(shown) == std::string::npos || text.find(kCommentText) != std::string::npos) {
+        std::cerr << "wrong PDF: " << text << "\n";
+        ++failures;
+      }
+    };
+    std::vector<Sample> hand = write_by_hand(dir.str());
+    testing::RecordingContext rc;
+    auto word = word::Application::create(rc.ctx);
+    auto writer = writer::ServiceManager::create(rc.ctx);
+    std::string docx = dir.str() + "word-comentario.docx", odt = dir.str() + "odf-comentario.odt";
+    check(through_word(*word, docx, docx + ".pdf", true), kName);
+    check(through_writer(*writer, odt, odt + ".pdf", true), kName);
+    for (int i = 0; i < 20; ++i) {
+      std::string n = std::to_string(i);
+      std::string doc = dir.str() + "comum" + n + (i % 2 ? ".odt" : ".docx");
+      if (i % 2)
+        testdocs::write_odt(doc, p("Documento " + n + " de Cli.Nome."));
+      else
+        testdocs::write_docx(doc, wp(wr("Documento " + n + " de Cli.Nome.")));
+      check(i % 2 ? through_writer(*writer, doc, doc + ".pdf", true)
+                  : through_word(*word, doc, doc + ".pdf", true),
+            "Documento " + n + " de " + kName);
+    }
+    if (!in_process_converter_running()) {
+      std::cerr << "the in-process converter stopped serving\n";
+      ++failures;
+    }
+    for (const auto& e : fs::directory_iterator(dir.path() / "tmp"))
+      if (e.path().filename().string().find("soffice") != std::string::npos) {
+        std::cerr << "a child soffice converted: " << e.path() << "\n";
+        ++failures;
+      }
+    std::exit(failures == 0 ? 0 : 1);
+  };
+  EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "");
+}
+
 }  // namespace
 }  // namespace orvane::office

@@ -173,6 +173,17 @@ std::string pdf_text(const std::string& pdf) {
   return r.status == 0 ? r.output : "";
 }
 
+bool pdf_has_comment(const std::string& pdf, const std::string& text) {
+  // LibreOffice writes an annotation's text as UTF-16 in hex, after a byte order mark.
+  static const char* hex = "0123456789ABCDEF";
+  std::string contents = "FEFF";
+  for (char16_t c : from_utf8(text))
+    for (int shift = 12; shift >= 0; shift -= 4) contents += hex[(c >> shift) & 15];
+  std::string bytes = testing::read_file(pdf);
+  return bytes.find("/Subtype /Text") != std::string::npos &&
+         bytes.find(contents) != std::string::npos;
+}
+
 std::string document_text(const std::string& doc) {
   char tmpl[] = "/tmp/orvane-test-txt-XXXXXX";
   std::string dir = mkdtemp(tmpl);

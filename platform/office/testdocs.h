@@ -33,6 +33,8 @@ bool soffice_convert_all(const std::vector<std::string>& sources, const std::str
 // Text of a PDF (pdftotext) or of any document LibreOffice reads (converted to txt).
 std::string pdf_text(const std::string& pdf);
 std::string document_text(const std::string& doc);
+// True when the PDF carries a comment (a text annotation) that says `text`.
+bool pdf_has_comment(const std::string& pdf, const std::string& text);
 // A tiny valid PNG (w x h pixels).
 std::string png_bytes(int w, int h);
 
