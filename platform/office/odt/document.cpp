@@ -32,9 +32,7 @@ bool is_inline_container(std::string_view n) {
   // An input field (as LibreOffice writes a Word content control) shows the text it
   // holds, which is read and edited like a span's.
   return n == "text:span" || n == "text:a" || n == "text:meta" || n == "text:ruby-base" ||
-         n == "text:text-input" || n == "text:sequence" || n == "text:date" || n == "text:time" ||
-         n == "text:page-number" || n == "text:page-count" || n == "text:author-name" ||
-         n == "text:title" || n == "text:subject" || n == "text:chapter" || n == "text:file-name";
+         n == "text:text-input" || is_field(n);
 }
 
 void list_paras(xml_node n, std::vector<xml_node>& out) {
