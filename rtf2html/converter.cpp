@@ -104,6 +104,54 @@ TextView html_code(TextView code) {
   return html_codes()[static_cast<size_t>(hi * 16 + lo)];
 }
 
+// Whether `s` starts with one of the entities the converter writes itself ("&nbsp;" and
+// the Latin-1 names).
+bool starts_own_entity(TextView s) {
+  static const std::vector<Text> names = [] {
+    std::vector<Text> v{u"&nbsp;"};
+    for (const char16_t* n : kLatin1)
+      if (*n) v.push_back(u"&" + Text(n) + u";");
+    return v;
+  }();
+  return std::any_of(names.begin(), names.end(), [&](const Text& e) { return s.starts_with(e); });
+}
+
+// Text as well-formed HTML: markup characters as entities, the converter's own entities
+// (from escapes) kept.
+void append_escaped(Text& out, TextView text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c == u'<') {
+      out += u"&lt;";
+    } else if (c == u'>') {
+      out += u"&gt;";
+    } else if (c == u'&' && !starts_own_entity(text.substr(i))) {
+      out += u"&amp;";
+    } else {
+      out += c;
+    }
+  }
+}
+
+// An attribute value that cannot end its quotes or start markup.
+Text attribute_safe(TextView value) {
+  Text out;
+  for (char16_t c : value) {
+    if (c == u'"') {
+      out += u"&quot;";
+    } else if (c == u'&') {
+      out += u"&amp;";
+    } else if (c == u'<') {
+      out += u"&lt;";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+bool is_group_code(TextView code) { return code == kListItem || code == kAlignTable; }
+
 Text align_table(TextView align) {
   return Text(u"<table width=100%><tr><td align=\"") + Text(align) + u"\">";
 }
@@ -120,8 +168,6 @@ Text Converter::rtf2html3(TextView rtf, TextView options) {
 
   lists_.ClearCodes();
   ClearFont();
-  color_table_.clear();
-  font_table_.clear();
   pending_close_.clear();
   pending_break_.clear();
   pending_open_.clear();
@@ -130,6 +176,7 @@ Text Converter::rtf2html3(TextView rtf, TextView options) {
   at_paragraph_start_ = true;
   skip_depth_ = 0;
   words_to_skip_ = 0;
+  elements_.clear();
   read_options(options);
   // Whatever happens, the conversion leaves no text behind in the instance.
   struct Reset {
@@ -141,6 +188,7 @@ Text Converter::rtf2html3(TextView rtf, TextView options) {
       c.pending_open_.clear();
       c.line_.clear();
       c.line_pos_ = 0;
+      c.elements_.clear();
     }
   } reset{*this};
 
@@ -182,9 +230,7 @@ Text Converter::rtf2html3(TextView rtf, TextView options) {
     }
   }
 
-  Text closing;
-  for (const auto& e : lists_.codes())
-    if (e.written) closing += e.code;
+  Text closing = well_formed_ ? close_all_well_formed() : lists_.GetActiveCodes();
   pending_break_ = remove_all(remove_all(pending_break_, u"<br>"), u"\r\n");
   strCurPhrase += pending_close_;
   strCurPhrase += pending_break_;
@@ -197,6 +243,7 @@ Text Converter::rtf2html3(TextView rtf, TextView options) {
 void Converter::read_options(TextView options) {
   strCR = options.find(u"+CR") != TextView::npos ? Text(u"\r\n") : Text();
   font_faces_on_ = options.find(u"-FF") == TextView::npos;
+  well_formed_ = options.find(u"+WF") != TextView::npos;
   default_font_size_ = 0;
   size_t at = options.find(u"+F=");
   if (at == TextView::npos) return;
@@ -254,17 +301,14 @@ void Converter::ProcessWord(TextView word) {
 
 void Converter::text_word(TextView word) {
   if (is_blank_word(word)) {
-    strCurPhrase += pending_close_;
-    strCurPhrase += pending_break_;
+    // Spaces do not open or close anything; owed breaks wait for the next text.
     strCurPhrase += pending_open_;
+    pending_open_.clear();
     if (at_line_start_) {
       for (size_t i = 0; i < word.size(); ++i) strCurPhrase += u"&nbsp;";
     } else {
       strCurPhrase += word;
     }
-    pending_close_.clear();
-    pending_break_.clear();
-    pending_open_.clear();
     return;
   }
   pending_close_ += ProcessAfterTextCodes();
@@ -277,50 +321,109 @@ void Converter::text_word(TextView word) {
     pending_open_ = lists_.GetAllCodesBegTill(kAlignTable);
   }
   lists_.RemoveBlanks();
-  strCurPhrase += pending_close_;
-  strCurPhrase += pending_break_;
-  strCurPhrase += pending_open_;
-  strCurPhrase += word;
+  if (well_formed_) {
+    write_well_formed(word);
+  } else {
+    strCurPhrase += pending_close_;
+    strCurPhrase += pending_break_;
+    strCurPhrase += pending_open_;
+    strCurPhrase += word;
+  }
   pending_close_.clear();
   pending_break_.clear();
   pending_open_.clear();
   at_line_start_ = false;
 }
 
-bool Converter::is_open(TextView close) const {
+void Converter::write_well_formed(TextView word) {
+  // What the lists hold open, outermost first (the order their opening tags go out), one
+  // element per closing tag: the last entry's opening tag wins, as for the font.
+  struct Wanted {
+    const CodeLists::Entry* entry;
+    bool group;
+  };
+  std::vector<Wanted> wanted;
   const auto& codes = lists_.codes();
-  return std::any_of(codes.begin(), codes.end(), [&](const CodeLists::Entry& e) {
-    return e.code == close && e.status != u"K" && e.status != u"D";
+  for (size_t i = codes.size(); i-- > 0;) {
+    const auto& e = codes[i];
+    if (e.status != Status::A && e.status != Status::G) continue;
+    auto same = [&](const Wanted& w) { return w.entry->code == e.code; };
+    if (std::none_of(wanted.begin(), wanted.end(), same))
+      wanted.push_back({&e, is_group_code(e.code)});
+  }
+  auto epoch_of = [&](TextView code) -> uint64_t {
+    return code == kListItem ? item_epoch_ : code == kAlignTable ? paragraph_epoch_ : 0;
+  };
+  auto still_wanted = [&](const Element& el) {
+    if (el.group && el.epoch != epoch_of(el.code)) return false;
+    return std::any_of(wanted.begin(), wanted.end(), [&](const Wanted& w) {
+      return w.entry->code == el.code && w.entry->open == el.open;
+    });
+  };
+  size_t keep = 0;
+  while (keep < elements_.size() && still_wanted(elements_[keep])) ++keep;
+  auto kept = [&](TextView code) {
+    return std::any_of(elements_.begin(), elements_.begin() + static_cast<std::ptrdiff_t>(keep),
+                       [&](const Element& el) { return el.code == code; });
+  };
+  // A list item or table to open goes outside the inline formats.
+  const bool new_group = std::any_of(wanted.begin(), wanted.end(), [&](const Wanted& w) {
+    return w.group && !kept(w.entry->code);
   });
+  if (new_group)
+    while (keep > 0 && !elements_[keep - 1].group) --keep;
+
+  for (size_t i = elements_.size(); i-- > keep;) {
+    strCurPhrase += elements_[i].code;
+    if (elements_[i].code == kListItem) strCurPhrase += strCR;
+  }
+  elements_.resize(keep);
+  strCurPhrase += pending_break_;
+  // Groups first; the font innermost, as it changes most often.
+  auto rank = [](const Wanted& w) { return w.group ? 0 : w.entry->code == kFont ? 2 : 1; };
+  for (int pass : {0, 1, 2}) {
+    for (const auto& w : wanted) {
+      if (rank(w) != pass || kept(w.entry->code)) continue;
+      strCurPhrase += w.entry->open;
+      elements_.push_back({w.entry->code, w.entry->open, w.group, epoch_of(w.entry->code)});
+      ++keep;
+    }
+  }
+  append_escaped(strCurPhrase, word);
+}
+
+Text Converter::close_all_well_formed() {
+  Text out;
+  for (size_t i = elements_.size(); i-- > 0;) out += elements_[i].code;
+  elements_.clear();
+  return out;
 }
 
 void Converter::open_format(TextView close, TextView open) {
-  // A format already requested or open is not opened again: "\b x\b y" is one bold run,
-  // and the lists stay as short as the set of formats in use.
-  if (lists_.InNext(close) || is_open(close)) return;
+  if (lists_.InNext(close)) return;
+  if (no_reopen() && lists_.HasLive(close)) return;
   lists_.PushNext(Text(close));
   lists_.PushNextBeg(Text(open));
 }
 
 void Converter::close_format(TextView close) {
-  if (is_open(close)) {
-    // The formats opened inside it are closed with it and reopened after it.
-    lists_.Codes2NextTill(close);
-    lists_.KillCode(close);
-  } else {
+  if (well_formed_) {
+    // A request not yet written is withdrawn as well.
     lists_.RemoveFromNext(close);
+    if (!lists_.HasLive(close)) return;
+  } else if (!lists_.InCodes(close)) {
+    lists_.RemoveFromNext(close);
+    return;
   }
+  // The formats opened inside it are closed with it and reopened after it.
+  lists_.Codes2NextTill(close, no_reopen());
+  lists_.KillCode(close);
 }
 
-void Converter::set_font_part(Text& part, Text value) {
-  part = std::move(value);
-  font_tag_ = ParseFont(color_, size_, face_);
-  if (!font_tag_.empty()) {
-    open_format(kFont, font_tag_);
-  } else {
-    // Nothing left to show: a font requested but not yet written is dropped.
-    lists_.RemoveFromNext(kFont);
-  }
+void Converter::font_changed(bool open) {
+  font_tag_ = well_formed_ ? ParseFont(color_, size_, attribute_safe(face_))
+                           : ParseFont(color_, size_, face_);
+  if (open) open_format(kFont, font_tag_);
 }
 
 void Converter::control_word(TextView w) {
@@ -362,18 +465,23 @@ void Converter::control_word(TextView w) {
     } else {
       lists_.KillCode(kListItem);
       lists_.RemoveFromNext(kListItem);
+      ++item_epoch_;
     }
     at_line_start_ = true;
     at_paragraph_start_ = true;
     return;
   }
   if (w == u"\\pard") {
-    // A new paragraph keeps no alignment of the last one, not even one queued to reopen.
     lists_.KillGroupCodes();
-    lists_.RemoveFromNext(kAlignTable);
+    if (well_formed_) {
+      // A new paragraph keeps no alignment of the last one, not even one queued to reopen.
+      lists_.RemoveFromNext(kAlignTable);
+      ++paragraph_epoch_;
+    }
     if (!list_document_) {
       lists_.KillCode(kListItem);
       lists_.RemoveFromNext(kListItem);
+      ++item_epoch_;
     }
     at_paragraph_start_ = true;
     return;
@@ -386,10 +494,13 @@ void Converter::control_word(TextView w) {
   if (w == u"\\pntext") {
     if (lists_.InNext(kListItem)) return;
     // A new item even while the last one is open: everything open is closed below.
-    lists_.PushNext(Text(kListItem));
-    lists_.PushNextBeg(u"<li>");
-    lists_.Codes2NextTill(u"</table>");
+    if (!no_reopen() || !lists_.HasLive(kListItem)) {
+      lists_.PushNext(Text(kListItem));
+      lists_.PushNextBeg(u"<li>");
+    }
+    lists_.Codes2NextTill(u"</table>", no_reopen());
     lists_.KillCode(u"*");
+    ++item_epoch_;
     return;
   }
   if (w == u"\\qc") return open_format(kAlignTable, align_table(u"center"));
@@ -399,22 +510,29 @@ void Converter::control_word(TextView w) {
   if (w.starts_with(u"\\cf")) {
     auto n = whole_number(w.substr(3));
     if (!n) return;
-    if (*n == 0) return set_font_part(color_, Text());
+    if (*n == 0) {
+      // The colour goes; the change shows at the next text.
+      color_.clear();
+      return font_changed(false);
+    }
     if (*n < 0 || *n >= static_cast<int64_t>(color_table_.size())) throw VbError(err::kSubscript);
-    return set_font_part(color_, u"#" + color_table_[static_cast<size_t>(*n)]);
+    color_ = u"#" + color_table_[static_cast<size_t>(*n)];
+    return font_changed(true);
   }
   if (w.starts_with(u"\\fs")) {
     auto n = whole_number(w.substr(3));
     if (!n) return;
     html_size_ = static_cast<int32_t>(std::clamp<int64_t>(*n / 7, 1, 8));
-    return set_font_part(size_,
-                         html_size_ == default_font_size_ ? Text() : number_text(html_size_));
+    size_ = html_size_ == default_font_size_ ? Text() : number_text(html_size_);
+    // Only the tag changes; the next text writes it.
+    return font_changed(false);
   }
   if (w.starts_with(u"\\f") && font_faces_on_) {
     auto n = whole_number(w.substr(2));
     if (!n) return;
     if (*n < 0 || *n >= static_cast<int64_t>(font_table_.size())) throw VbError(err::kSubscript);
-    return set_font_part(face_, font_table_[static_cast<size_t>(*n)]);
+    face_ = font_table_[static_cast<size_t>(*n)];
+    return font_changed(true);
   }
   // Any other control word does not change the HTML.
 }
@@ -428,26 +546,24 @@ Text Converter::ProcessAfterTextCodes() {
     }
   } else if (!lists_.InNext(kListItem)) {
     lists_.ReviveCode(kFont);
-    // The same font is open again: a request to reopen it would only nest a copy.
-    if (!font_tag_.empty() && lists_.InCodes(kFont, true)) lists_.RemoveFromNext(kFont);
   }
-  const int k = lists_.LastKilled();
-  if (k < 0) return {};
-  auto& codes = lists_.codes();
+  const int64_t last = lists_.LastKilled();
+  if (last < 0) return {};
+  const size_t k = static_cast<size_t>(last);
+  const auto& codes = lists_.codes();
   Text closing;
-  for (int i = 0; i <= k; ++i) {
-    if (!codes[i].written) continue;  // never opened, so nothing to close
+  for (size_t i = 0; i <= k; ++i) {
     closing += codes[i].code;
     if (codes[i].code == kListItem) closing += strCR;
   }
   // What the closing interrupts opens again before the next text.
-  for (int i = k; i >= 0; --i) {
+  for (size_t i = k + 1; i-- > 0;) {
     const auto& e = codes[i];
-    if (e.status == u"D" || e.status == u"K" || lists_.InNext(e.code)) continue;
+    if (e.status == Status::D || e.status == Status::K || lists_.InNext(e.code)) continue;
     lists_.UnShiftNext(e.code);
     lists_.UnShiftNextBeg(e.open);
   }
-  for (int i = 0; i <= k; ++i) codes[i].status = u"K";
+  lists_.KillThrough(k);
   return closing;
 }
 
@@ -492,10 +608,10 @@ Text Converter::GetCodes(TextView word) const {
   static constexpr TextView kCrLf = u"\r\n";
   Text out = u"CurWord: " + Text(word) + u"..." + Text(kCrLf);
   out += u"BegCodes: ";
-  for (const auto& e : lists_.codes()) out += e.open + u" (" + e.status + u"), ";
+  for (const auto& e : lists_.codes()) out += e.open + u" (" + Text(status_text(e.status)) + u"), ";
   out += kCrLf;
   out += u"Codes: ";
-  for (const auto& e : lists_.codes()) out += e.code + u" (" + e.status + u"), ";
+  for (const auto& e : lists_.codes()) out += e.code + u" (" + Text(status_text(e.status)) + u"), ";
   out += kCrLf;
   auto joined = [](const std::deque<Text>& list) {
     Text s;
