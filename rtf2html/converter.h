@@ -99,7 +99,6 @@ class Converter {
   Text close_all_well_formed();
   // Puts text back at the front of the line being read.
   void put_back(TextView text);
-  void load_line(TextView line);
 
   CodeLists lists_;
   std::vector<Text> color_table_;
