@@ -221,6 +221,11 @@ TEST(Converter, SkippedGroupsAndLists) {
   EXPECT_EQ(html(u"{\\rtf1 a{\\pict\\pngblip 89504e47}b}"), u"ab");
   EXPECT_EQ(html(u"{\\rtf1{\\info{\\title T}{\\author A}}{\\stylesheet{\\s0 Normal;}}\\pard body}"),
             u"body");
+  // Groups are looked for in what is left once the ones before are cut out, and a cut-out
+  // group reads a bare LF as CR LF like the rest.
+  EXPECT_EQ(html(u"{\\rtf1 a{\\in{\\fonttbl{\\f0 A;}}fo secret}b}"), u"ab");
+  EXPECT_EQ(html(u"{\\rtf1 a{\\fonttbl{\\f0 Ar\nial;}}\\f0 b\nc}"),
+            u"a<font face=\"Ar\r\nial\">bc</font>");
   // Old-style bullets: the numbering text is skipped, each item is closed at \par.
   Text list = html(
       u"{\\rtf1{\\pntext\\f0\\'b7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'b7}}one\\par "
