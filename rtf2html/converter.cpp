@@ -288,18 +288,21 @@ bool starts_own_entity(TextView s) {
 // Text as well-formed HTML: markup characters as entities, the converter's own entities
 // (from escapes) kept.
 void append_escaped(Text& out, TextView text) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i];
+  size_t i = 0;
+  for (size_t at; (at = text.find_first_of(u"<>&", i)) != TextView::npos; i = at + 1) {
+    out.append(text.substr(i, at - i));
+    const char16_t c = text[at];
     if (c == u'<') {
       out += u"&lt;";
     } else if (c == u'>') {
       out += u"&gt;";
-    } else if (c == u'&' && !starts_own_entity(text.substr(i))) {
-      out += u"&amp;";
-    } else {
+    } else if (starts_own_entity(text.substr(at))) {
       out += c;
+    } else {
+      out += u"&amp;";
     }
   }
+  out.append(text.substr(i));
 }
 
 // An attribute value that cannot end its quotes or start markup.
