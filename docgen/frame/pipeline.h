@@ -91,6 +91,8 @@ struct GeneratorDeclaration {
   bool writer_429_names_writer = true;
   bool failure_quits_word = true;
   bool failure_closes_writer = false;
+  // Word's export, ".doc" save and printing with their shorter argument lists.
+  bool short_word_arguments = false;
 };
 
 enum class OutputKind { Pdf, Doc, Odt };

@@ -47,7 +47,7 @@ TableContent build_table(db::Recordset& rs, const TableLayout& layout, const Lis
   content.layout = &layout;
   content.placeholder = layout.placeholder;
   const int totals = total_column(layout);
-  const bool groups = layout.grouped && !context.group_field.empty();
+  const bool groups = layout.grouped && context.groups_lines();
   double block_total = 0.0, grand = 0.0;
   Text group;
 
@@ -65,8 +65,7 @@ TableContent build_table(db::Recordset& rs, const TableLayout& layout, const Lis
       const Line line(rs, facts, context);
       if (!takes_line(layout.lines, layout.filter, line)) continue;
       if (groups) {
-        const Variant g = rs.field(context.group_field);
-        const Text name = g.is_null() ? Text() : CStr(g);
+        const Text name = context.group_of(rs);
         if (content.blocks.empty() || name != group) {
           close_block();
           content.blocks.emplace_back();
@@ -171,7 +170,11 @@ void word_table(const ObjectPtr& word, const TableLayout& layout, const TableBlo
   }
   if (layout.borders) {
     word_suite::select_table(word);
-    word_suite::set_borders(word, word_suite::wdLineStyleSingle);
+    if (layout.word_borders) {
+      layout.word_borders(word);
+    } else {
+      word_suite::set_borders(word, word_suite::wdLineStyleSingle);
+    }
   }
 }
 
