@@ -7,6 +7,7 @@
 #include "docgen/budget/lists.h"
 #include "docgen/budget/queries.h"
 #include "docgen/budget/routines.h"
+#include "docgen/budget/word_tables.h"
 #include "docgen/frame/apply.h"
 #include "docgen/frame/substitution.h"
 #include "docgen/frame/values.h"
@@ -231,7 +232,7 @@ DocumentData Budget::read(Generation& g) {
   table.add(u"vTotFideliza24", money(additional_sum + Currency::from_int(5) + monthly));
   table.add(u"vTotFideliza36", money(additional_sum + Currency::from_int(10) + monthly));
 
-  budget::additional_services_routine(b, d.lists);
+  const db::RecordsetPtr additional_lines = budget::additional_services_routine(b, d.lists);
   budget::totals_contacts_taxes_routine(b, budget, table);
   ownership_transfer_routine(conn, table, field(u"CodClienteOrigemTrocaTitularidade"),
                              field(T("CodVeículoTrocaTitularidade")), Variant(planilha_));
@@ -240,6 +241,10 @@ DocumentData Budget::read(Generation& g) {
   // The plates may be longer than Word replaces at once.
   d.long_texts.push_back({u"vOrcPlacas", Variant(vehicles.plates), true});
   table.add(u"vQtdeVeiculos", Variant(vehicles.count));
+  if (g.route == Route::Word) {
+    budget::tables_routine(b, field(u"Observ"), {&product_pass, &service_pass, additional_lines},
+                           d);
+  }
 
   // The general discount: the lines listed with prices and the services.
   const Currency product_general = product_pass.priced_gross - product_pass.priced_net;
@@ -257,6 +262,8 @@ DocumentData Budget::read(Generation& g) {
 
 void Budget::apply_word(Generation& g, DocumentData& d) {
   type_long_texts(g.word, d.long_texts);
+  insert_word_tables(g.word, d, budget::word_table_order());
+  insert_word_pictures(g.word, d.pictures);
   word_table_pass(g.word, d.table);
   type_word_lists(g.word, d.lists, budget::word_list_order(), 3);
 }

@@ -139,6 +139,12 @@ TEST_F(BudgetRun, WordProposalOfTheRentalBudget) {
         "Aceite em 04/03/2025 09:31:44", "PRONTA RESPOSTA TÁTICA R$ 49,90", "R$ 89,67"}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
   }
+  // The observation typed whole (past the 200 characters of a replacement), the signature
+  // image in place of its placeholder, nothing left unfilled.
+  EXPECT_NE(text.find(kObservation), std::string::npos) << text;
+  EXPECT_EQ(leftovers(text), std::vector<std::string>{}) << text;
+  auto images = orvane::testing::run_command("pdfimages -list '" + to_utf8(r.result) + "'");
+  EXPECT_EQ(orvane::testing::count_of(images.out, "jpeg"), 1u) << images.out;
 }
 
 TEST_F(BudgetRun, WriterResultThroughEitherMember) {
@@ -268,6 +274,7 @@ TEST_F(BudgetRun, ListPassesOnARepeatedList) {
   fs::copy_file(kTestTemplates / "Listas Repetidas.odt", odt, fs::copy_options::overwrite_existing);
   layout = from_utf8(odt.string());
   Generation w(rec.ctx, conn, 301, 1, layout, false, 0);
+  w.route = Route::Writer;
   open_working_copy(w, Route::Writer, false);
   DocumentData dw = budget.read(w);
   budget.apply_writer(w, dw);

@@ -131,6 +131,7 @@ ServicePass services_routine(const BudgetCall& b, ListSet& lists) {
       builder.add(rs);
       pass.gross = pass.gross + money_of(rs, u"TotalBruto");
       pass.net = pass.net + money_of(rs, u"Total");
+      if (!context.facts(rs).rented) pass.charged_net = pass.charged_net + money_of(rs, u"Total");
     }
   }
   builder.finish();

@@ -51,8 +51,9 @@ Currency withdrawn_products(const BudgetCall& b, ListSet& lists);
 
 struct ServicePass {
   db::RecordsetPtr lines;
-  Currency gross;  // TotalBruto of the lines
-  Currency net;    // Total of the lines
+  Currency gross;        // TotalBruto of the lines
+  Currency net;          // Total of the lines
+  Currency charged_net;  // Total of the lines not rented
 };
 // The services routine: the vServiços lists, grouped when the budget has more than one
 // service group.
