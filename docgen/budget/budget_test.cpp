@@ -92,7 +92,7 @@ class BudgetRun : public ::testing::Test {
   };
   Result generate(const std::string& template_file, int32_t planilha, bool open_member = false,
                   bool forca_pdf = false, int16_t copias = 0, HostSettings settings = {},
-                  const std::string& db = "") {
+                  const std::string& db = "", bool visualiza = false) {
     orvane::testing::RecordingContext rec(recorder_.settings(settings));
     Variant conn = db::as_variant(
         db::open_connection(from_utf8(db.empty() ? data_->str() + "demo.db" : db), rec.ctx));
@@ -100,10 +100,10 @@ class BudgetRun : public ::testing::Test {
     r.layout = from_utf8(template_file.find('/') == std::string::npos
                              ? (kTemplates / template_file).string()
                              : template_file);
-    r.result =
-        open_member
-            ? GeraOrcamentoOpen(rec.ctx, conn, 301, 1, planilha, r.layout, false, copias, forca_pdf)
-            : GeraOrcamento(rec.ctx, conn, 301, 1, planilha, r.layout, false, copias, forca_pdf);
+    r.result = open_member ? GeraOrcamentoOpen(rec.ctx, conn, 301, 1, planilha, r.layout, visualiza,
+                                               copias, forca_pdf)
+                           : GeraOrcamento(rec.ctx, conn, 301, 1, planilha, r.layout, visualiza,
+                                           copias, forca_pdf);
     r.messages = rec.sink->messages();
     return r;
   }
@@ -186,9 +186,14 @@ TEST_F(BudgetRun, KeepWordSettingForcaPdfAndPrinting) {
   EXPECT_EQ(vb::Right(forced.result, 4), u".pdf");
   EXPECT_TRUE(forced.messages.empty());
 
-  // Writer always writes the PDF.
-  Result writer = generate("Orçamento.odt", 20058, true, false, 0, {}, db);
+  // Writer always writes the PDF; previewing with the flag leaves the document open instead
+  // of opening the PDF.
+  Result writer = generate("Orçamento.odt", 20058, true, false, 0, {}, db, true);
   EXPECT_EQ(vb::Right(writer.result, 4), u".pdf");
+  EXPECT_EQ(recorder_.calls().find("opener"), std::string::npos) << recorder_.calls();
+  Result shown = generate("Orçamento.odt", 20058, true, true, 0, {}, db, true);
+  EXPECT_TRUE(shown.messages.empty());
+  EXPECT_NE(recorder_.calls(2).find("opener"), std::string::npos) << recorder_.calls();
 }
 
 TEST_F(BudgetRun, FailuresLeaveNoDocument) {

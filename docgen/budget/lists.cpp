@@ -384,13 +384,15 @@ const std::vector<ListLayout>& additional_service_lists() {
        .columns = {name(), qtd(), unit(), discount(), net()},
        .money = Reais,
        .grand_total = true},
-      {.placeholder = u"vServADCompleto4", .columns = {name(), notes(), times()}, .money = Plain},
+      {.placeholder = u"vServADCompleto4", .columns = {name(), notes(), times()}, .money = Reais},
       {.placeholder = u"vServADCompleto5",
        .columns = {qtd(), name(), notes(), unit(), discount(), net()},
        .money = Currency,
        .grand_total = true},
       {.placeholder = u"vServADQuantidade", .columns = {qtd(), name()}},
-      {.placeholder = u"vServADBruto", .columns = {name(), qtd(), unit(), times()}, .money = Plain},
+      {.placeholder = u"vServADBruto",
+       .columns = {name(), qtd(), unit(), times()},
+       .money = Currency},
       {.placeholder = u"vServADQuantObs", .columns = {qtd(), name(), notes()}},
   };
   return k;
