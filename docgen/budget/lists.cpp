@@ -11,6 +11,13 @@
 //     each rented item's value spread over the months the rental takes to return it;
 //   - the lists named after a customer (Tavlo, Movitra, Quilma) lead with what that customer
 //     reads first: unit of measure, manufacturer code, quantity.
+//   - services follow the products' rules; additional services take "R$ " or "Currency"
+//     money, their total being the monthly value times the quantity (less the discount in the
+//     "Desc" and "Completo3"/"5" lists); vehicles show identity, then the monthly values;
+//   - group totals and "Total Líquido" sum the Total column of the lines with prices;
+//   - Word tables: the grouped product and service tables close each group with its total;
+//     the tables without values and the installation-place table are not grouped; the photo
+//     tables differ by the lines they take (all, sold, rented) and by the picture's width.
 // Quantities are written as the number is (40, 2,5); codes "000000".
 #include "docgen/budget/lists.h"
 
