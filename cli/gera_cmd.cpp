@@ -722,7 +722,7 @@ int cmd_gera(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (!where_error.empty()) progress.note("orvane: gera: " + where_error);
   if (o.where && where_error.empty() && keys.empty() && o.keys.empty())
     progress.note("orvane: gera: no " + kind.title + " matches --where " + *o.where);
-  for (const auto& r : rejected) progress.document(describe_outcome(kind, r), true);
+  for (const auto& r : rejected) progress.document(describe_outcome(kind, r), true, true);
 
   std::vector<Outcome> outcomes = rejected;
   bool interrupted = false;
@@ -740,15 +740,7 @@ int cmd_gera(const std::vector<std::string>& args, std::ostream& out, std::ostre
   progress.finish();
 
   size_t produced = 0, failed = 0;
-  double doc_seconds = 0;
-  for (const auto& r : outcomes) {
-    if (r.ok) {
-      ++produced;
-      doc_seconds += r.seconds;
-    } else {
-      ++failed;
-    }
-  }
+  for (const auto& r : outcomes) (r.ok ? produced : failed)++;
   const size_t not_run = total - outcomes.size();
   char line[256];
   std::snprintf(line, sizeof line, "%zu %s%s: %zu produced, %zu failed", total, kind.title.c_str(),
@@ -758,8 +750,8 @@ int cmd_gera(const std::vector<std::string>& args, std::ostream& out, std::ostre
   std::snprintf(line, sizeof line, " in %s", format_duration(progress.elapsed()).c_str());
   err << line;
   if (produced) {
-    std::snprintf(line, sizeof line, " (%.2f s per document, %d worker%s)", doc_seconds / produced,
-                  o.jobs, o.jobs == 1 ? "" : "s");
+    std::snprintf(line, sizeof line, " (%.2f s per document with %d worker%s)",
+                  progress.elapsed() / produced, o.jobs, o.jobs == 1 ? "" : "s");
     err << line;
   }
   err << "\n";

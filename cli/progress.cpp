@@ -20,14 +20,15 @@ std::string format_duration(double seconds) {
   return buf;
 }
 
-std::string progress_bar(size_t done, size_t total, double elapsed, int width) {
+std::string progress_bar(size_t done, size_t total, double elapsed, int width, size_t timed) {
   char counts[64];
   std::snprintf(counts, sizeof counts, "  %zu/%zu", done, total);
   std::string tail = counts;
-  if (done > 0 && elapsed > 0) {
-    double rate = done / elapsed;
+  if (timed > 0 && elapsed > 0) {
+    double rate = timed / elapsed;
     char r[64];
-    std::snprintf(r, sizeof r, "  %.1f/s  %s left", rate,
+    std::snprintf(r, sizeof r, rate >= 1 ? "  %.1f/s  %s left" : "  %.1f/min  %s left",
+                  rate >= 1 ? rate : rate * 60,
                   format_duration((total - std::min(done, total)) / rate).c_str());
     tail += r;
   } else {
@@ -59,12 +60,14 @@ void Progress::clear() {
 }
 
 void Progress::draw() {
-  err_ << "\r\033[K" << progress_bar(done_, total_, elapsed(), width_) << std::flush;
+  err_ << "\r\033[K" << progress_bar(done_, total_, elapsed(), width_, done_ - instant_)
+       << std::flush;
   drawn_ = true;
 }
 
-void Progress::document(const std::string& line, bool failed) {
+void Progress::document(const std::string& line, bool failed, bool instant) {
   ++done_;
+  instant_ += instant;
   if (!terminal_) {
     char pos[48];
     int w = static_cast<int>(std::to_string(total_).size());

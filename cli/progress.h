@@ -16,8 +16,11 @@ bool is_terminal(int fd);
 // "0:07", "12:30", "1:02:03".
 std::string format_duration(double seconds);
 
-// "[#########...........]  12/40  3.1/s  0:09 left" within `width` columns.
-std::string progress_bar(size_t done, size_t total, double elapsed_seconds, int width);
+// "[#########...........]  12/40  3.1/s  0:09 left" within `width` columns (less one, so a
+// terminal never wraps it). The rate counts `timed` documents over the elapsed time; below
+// one a second it is given per minute.
+std::string progress_bar(size_t done, size_t total, double elapsed_seconds, int width,
+                         size_t timed);
 
 class Progress {
  public:
@@ -27,7 +30,8 @@ class Progress {
   Progress& operator=(const Progress&) = delete;
 
   // One more document finished; `line` describes it. On a terminal only failures print.
-  void document(const std::string& line, bool failed);
+  // An `instant` one (refused before any work) does not count in the rate.
+  void document(const std::string& line, bool failed, bool instant = false);
   // A line between documents (both modes).
   void note(const std::string& line);
   // Removes the bar; later output starts on a clean line.
@@ -43,6 +47,7 @@ class Progress {
   std::ostream& err_;
   size_t total_;
   size_t done_ = 0;
+  size_t instant_ = 0;
   bool terminal_;
   int width_;
   bool drawn_ = false;

@@ -10,14 +10,16 @@ namespace orvane::cli {
 namespace {
 
 TEST(ProgressBar, CountsRateAndTimeLeft) {
-  std::string bar = progress_bar(10, 40, 5.0, 80);
+  std::string bar = progress_bar(10, 40, 5.0, 80, 10);
   EXPECT_EQ(bar.size(), 79u) << bar;  // the width less one column: no wrap at the edge
   EXPECT_NE(bar.find("  10/40  2.0/s  0:15 left"), std::string::npos) << bar;
   size_t filled = std::count(bar.begin(), bar.end(), '#');
   size_t empty = std::count(bar.begin(), bar.end(), '.') - 1;  // the rate's point
   EXPECT_EQ(filled * 3, empty) << bar;                         // a quarter done
-  EXPECT_NE(progress_bar(0, 40, 0, 80).find("0/40  -.-/s  -:-- left"), std::string::npos);
-  EXPECT_NE(progress_bar(40, 40, 80, 80).find("40/40  0.5/s  0:00 left"), std::string::npos);
+  EXPECT_NE(progress_bar(0, 40, 0, 80, 0).find("0/40  -.-/s  -:-- left"), std::string::npos);
+  EXPECT_NE(progress_bar(40, 40, 80, 80, 40).find("40/40  30.0/min  0:00 left"), std::string::npos);
+  // Keys refused at once are done but say nothing of the rate.
+  EXPECT_NE(progress_bar(12, 40, 4, 80, 2).find("12/40  30.0/min  0:56 left"), std::string::npos);
   EXPECT_EQ(format_duration(3725), "1:02:05");
   EXPECT_EQ(format_duration(59.6), "1:00");
 }
