@@ -1,20 +1,15 @@
 #include "cli/gera_cmd.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/ioctl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <ostream>
@@ -24,6 +19,7 @@
 #include "cli/doc_kinds.h"
 #include "cli/preview.h"
 #include "cli/progress.h"
+#include "cli/worker_pool.h"
 #include "core/convert.h"
 #include "core/error.h"
 #include "platform/db/db.h"
@@ -215,23 +211,6 @@ std::string key_columns_list(const DocumentKind& kind) {
 
 // ---- the worker ---------------------------------------------------------------------
 
-std::string clean_field(std::string s) {
-  for (char& c : s)
-    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-  return s;
-}
-
-bool write_all(int fd, const std::string& s) {
-  size_t done = 0;
-  while (done < s.size()) {
-    ssize_t n = ::write(fd, s.data() + done, s.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
 bool under(const fs::path& file, const fs::path& folder) {
   std::string f = fs::weakly_canonical(file).string();
   std::string d = fs::weakly_canonical(folder).string();
@@ -279,11 +258,11 @@ int run_worker(const Options& o) {
   while (std::getline(std::cin, line)) {
     auto key = parse_key(*o.kind, line);
     auto start = Clock::now();
-    std::string reply;
+    std::string answer;
     if (!key) {
-      reply = "fail\t" + clean_field(line) + "\tnot a key\n";
+      answer = fail_answer(line, "not a key");
     } else if (!conn_error.empty()) {
-      reply = "fail\t" + line + "\t" + clean_field(conn_error) + "\n";
+      answer = fail_answer(line, conn_error);
     } else {
       req.key = *key;
       GenerationResult r = generate(req, conn, ctx, *sink);
@@ -292,52 +271,22 @@ int run_worker(const Options& o) {
           fs::path target = target_of(o, *key, r.produced);
           if (target != fs::path(r.produced)) move_into_place(r.produced, target);
           double secs = std::chrono::duration<double>(Clock::now() - start).count();
-          reply = "ok\t" + line + "\t" + clean_field(target.string()) + "\t" +
-                  std::to_string(document_pages(target)) + "\t" + std::to_string(secs) + "\n";
+          answer = ok_answer(line, target.string(), document_pages(target), secs);
         } catch (const std::exception& e) {
-          reply = "fail\t" + line + "\t" + clean_field(e.what()) + "\n";
+          answer = fail_answer(line, e.what());
         }
       } else {
-        reply = "fail\t" + line + "\t" + clean_field(r.message) + "\n";
+        answer = fail_answer(line, r.message);
       }
     }
-    if (!write_all(results, reply)) return 1;
+    // The pool reads answers line by line; a short write only happens when it has gone.
+    if (::write(results, answer.data(), answer.size()) != static_cast<ssize_t>(answer.size()))
+      return 1;
   }
   return 0;
 }
 
 // ---- the batch ----------------------------------------------------------------------
-
-int g_signal_pipe = -1;
-extern "C" void on_interrupt(int) {
-  int saved = errno;
-  char c = 1;
-  if (g_signal_pipe >= 0) (void)!::write(g_signal_pipe, &c, 1);
-  errno = saved;
-}
-
-struct Outcome {
-  std::string key;
-  bool ok = false;
-  std::string detail;  // produced path, or the failure message
-  int pages = 0;
-  double seconds = 0;
-};
-
-struct Worker {
-  pid_t pid = -1;
-  int to = -1;    // keys
-  int from = -1;  // results
-  std::string buffer;
-  std::optional<std::string> current;
-  fs::path log;
-};
-
-std::string this_program() {
-  std::error_code ec;
-  fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string("orvane") : self.string();
-}
 
 std::vector<std::string> worker_arguments(const Options& o, Route route,
                                           const std::string& fallback) {
@@ -357,61 +306,7 @@ std::vector<std::string> worker_arguments(const Options& o, Route route,
   return a;
 }
 
-// Starts a worker in its own process group (a Ctrl-C at the terminal reaches this process
-// only, which decides what the workers do) with `tmp` as its temporary folder.
-Worker spawn(const std::vector<std::string>& args, const fs::path& tmp) {
-  int keys[2], results[2];
-  if (::pipe2(keys, O_CLOEXEC) != 0) throw std::runtime_error("cannot start a worker");
-  if (::pipe2(results, O_CLOEXEC) != 0) {
-    ::close(keys[0]);
-    ::close(keys[1]);
-    throw std::runtime_error("cannot start a worker");
-  }
-  Worker w;
-  w.log = tmp / "worker.log";
-  std::string program = this_program();
-  std::vector<char*> argv;
-  for (const auto& s : args) argv.push_back(const_cast<char*>(s.c_str()));
-  argv.push_back(nullptr);
-  std::string tmpdir = "TMPDIR=" + tmp.string() + "/";
-  std::vector<char*> envp;
-  for (char** e = environ; *e; ++e)
-    if (std::strncmp(*e, "TMPDIR=", 7) != 0) envp.push_back(*e);
-  envp.push_back(tmpdir.data());
-  envp.push_back(nullptr);
-  pid_t pid = ::fork();
-  if (pid < 0) throw std::runtime_error("cannot start a worker: " + std::string(strerror(errno)));
-  if (pid == 0) {
-    ::setpgid(0, 0);
-    ::signal(SIGINT, SIG_DFL);
-    ::signal(SIGPIPE, SIG_DFL);
-    int log = ::open(w.log.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    ::dup2(keys[0], 0);
-    ::dup2(results[1], 3);
-    if (log >= 0) {
-      ::dup2(log, 1);
-      ::dup2(log, 2);
-    }
-    ::execve(program.c_str(), argv.data(), envp.data());
-    ::_exit(127);
-  }
-  ::close(keys[0]);
-  ::close(results[1]);
-  w.pid = pid;
-  w.to = keys[1];
-  w.from = results[0];
-  return w;
-}
-
-std::string last_line_of(const fs::path& file) {
-  std::ifstream in(file);
-  std::string line, last;
-  while (std::getline(in, line))
-    if (!line.empty()) last = line;
-  return last;
-}
-
-std::string describe_outcome(const DocumentKind& kind, const Outcome& r) {
+std::string describe_outcome(const DocumentKind& kind, const KeyOutcome& r) {
   std::string s = kind.name + " " + r.key + ": ";
   if (!r.ok) return s + "FAILED: " + r.detail;
   char buf[64];
@@ -425,214 +320,6 @@ int terminal_width(int fd) {
   if (::ioctl(fd, TIOCGWINSZ, &ws) == 0 && ws.ws_col > 20) return ws.ws_col;
   return 80;
 }
-
-class Batch {
- public:
-  Batch(const Options& o, Route route, std::vector<std::string> keys, std::ostream& out,
-        std::ostream& err, Progress& progress)
-      : o_(o),
-        route_(route),
-        queue_(keys.begin(), keys.end()),
-        out_(out),
-        err_(err),
-        progress_(progress) {}
-
-  // Runs every key; returns the outcomes in the order they finished.
-  std::vector<Outcome> run(bool& interrupted) {
-    scratch_ = os::make_scratch_folder("orvane-gera");
-    if (scratch_.empty()) throw std::runtime_error("no room in the temporary folder for workers");
-    int pipe_fds[2];
-    if (::pipe2(pipe_fds, O_CLOEXEC | O_NONBLOCK) != 0)
-      throw std::runtime_error("cannot watch for Ctrl-C");
-    g_signal_pipe = pipe_fds[1];
-    struct sigaction sa {
-    }, old_int{}, old_term{}, old_pipe{};
-    sa.sa_handler = on_interrupt;
-    sigemptyset(&sa.sa_mask);
-    ::sigaction(SIGINT, &sa, &old_int);
-    ::sigaction(SIGTERM, &sa, &old_term);
-    struct sigaction ignore {};
-    ignore.sa_handler = SIG_IGN;
-    ::sigaction(SIGPIPE, &ignore, &old_pipe);
-
-    const std::string fallback = o_.out.empty() ? to_utf8(os::temp_folder()) : std::string();
-    const size_t n = std::min<size_t>(static_cast<size_t>(o_.jobs), queue_.size());
-    for (size_t i = 0; i < n; ++i) start_worker(fallback);
-    loop(pipe_fds[0], fallback);
-
-    ::sigaction(SIGINT, &old_int, nullptr);
-    ::sigaction(SIGTERM, &old_term, nullptr);
-    ::sigaction(SIGPIPE, &old_pipe, nullptr);
-    g_signal_pipe = -1;
-    ::close(pipe_fds[0]);
-    ::close(pipe_fds[1]);
-    sweep_partials();
-    std::error_code ec;
-    fs::remove_all(scratch_, ec);
-    interrupted = interrupts_ > 0;
-    return std::move(outcomes_);
-  }
-
- private:
-  void start_worker(const std::string& fallback) {
-    fs::path tmp = fs::path(scratch_) / ("w" + std::to_string(++started_));
-    fs::create_directories(tmp);
-    workers_.push_back(spawn(worker_arguments(o_, route_, fallback), tmp));
-    pids_.push_back(workers_.back().pid);
-    dispatch(workers_.back());
-  }
-
-  // Gives the worker its next key, or lets it finish when there is none.
-  void dispatch(Worker& w) {
-    if (w.to < 0) return;
-    if (interrupts_ == 0 && !queue_.empty()) {
-      w.current = queue_.front();
-      queue_.pop_front();
-      if (write_all(w.to, *w.current + "\n")) return;
-    }
-    ::close(w.to);
-    w.to = -1;
-  }
-
-  void record(Outcome r) {
-    if (r.ok) out_ << r.detail << "\n" << std::flush;
-    progress_.document(describe_outcome(*o_.kind, r), !r.ok);
-    outcomes_.push_back(std::move(r));
-  }
-
-  void on_line(Worker& w, const std::string& line) {
-    std::vector<std::string> f;
-    size_t start = 0;
-    while (true) {
-      size_t tab = line.find('\t', start);
-      f.push_back(line.substr(start, tab == std::string::npos ? tab : tab - start));
-      if (tab == std::string::npos) break;
-      start = tab + 1;
-    }
-    Outcome r;
-    r.key = f.size() > 1 ? f[1] : w.current.value_or("?");
-    if (f[0] == "ok" && f.size() >= 5) {
-      r.ok = true;
-      r.detail = f[2];
-      r.pages = std::atoi(f[3].c_str());
-      r.seconds = std::atof(f[4].c_str());
-    } else {
-      r.detail = f.size() > 2 ? f[2] : "the worker answered \"" + line + "\"";
-    }
-    w.current.reset();
-    record(std::move(r));
-    dispatch(w);
-  }
-
-  // A worker's results ended: it finished, or it died (its document failed; the rest of the
-  // list goes on, with a new worker when none is left).
-  void on_end(Worker& w, const std::string& fallback) {
-    ::close(w.from);
-    w.from = -1;
-    if (w.to >= 0) ::close(w.to);
-    w.to = -1;
-    int status = 0;
-    ::waitpid(w.pid, &status, 0);
-    if (w.current) {
-      std::string why =
-          WIFSIGNALED(status)
-              ? "the worker was ended by signal " + std::to_string(WTERMSIG(status))
-              : "the worker stopped (exit " + std::to_string(WEXITSTATUS(status)) + ")";
-      std::string said = last_line_of(w.log);
-      record({*w.current, false, why + (said.empty() ? "" : ": " + said), 0, 0});
-      w.current.reset();
-    }
-    w.pid = -1;
-    bool others = false;
-    for (const auto& other : workers_) others = others || other.pid > 0;
-    if (!others && interrupts_ == 0 && !queue_.empty() && ++respawns_ <= 3) start_worker(fallback);
-  }
-
-  void loop(int signal_fd, const std::string& fallback) {
-    while (true) {
-      std::vector<pollfd> fds = {{signal_fd, POLLIN, 0}};
-      std::vector<size_t> which;
-      for (size_t i = 0; i < workers_.size(); ++i)
-        if (workers_[i].from >= 0) {
-          fds.push_back({workers_[i].from, POLLIN, 0});
-          which.push_back(i);
-        }
-      if (which.empty()) break;
-      if (::poll(fds.data(), fds.size(), -1) < 0) {
-        if (errno == EINTR) continue;
-        throw std::runtime_error("poll: " + std::string(strerror(errno)));
-      }
-      if (fds[0].revents & POLLIN) {
-        char c[16];
-        while (::read(signal_fd, c, sizeof c) > 0) ++interrupts_;
-        interrupted();
-      }
-      for (size_t k = 1; k < fds.size(); ++k) {
-        if (!(fds[k].revents & (POLLIN | POLLHUP | POLLERR))) continue;
-        Worker& w = workers_[which[k - 1]];
-        char buf[4096];
-        ssize_t n = ::read(w.from, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-          on_end(w, fallback);
-          continue;
-        }
-        w.buffer.append(buf, static_cast<size_t>(n));
-        size_t nl;
-        while ((nl = w.buffer.find('\n')) != std::string::npos) {
-          std::string line = w.buffer.substr(0, nl);
-          w.buffer.erase(0, nl + 1);
-          on_line(w, line);
-        }
-      }
-    }
-  }
-
-  void interrupted() {
-    if (interrupts_ == 1 && !stopping_) {
-      stopping_ = true;
-      progress_.note(
-          "orvane: interrupted: finishing the documents in progress (Ctrl-C again "
-          "to stop at once)");
-      for (auto& w : workers_)
-        if (w.to >= 0 && !w.current) {
-          ::close(w.to);
-          w.to = -1;
-        }
-    } else if (interrupts_ >= 2) {
-      for (auto& w : workers_)
-        if (w.pid > 0) ::kill(w.pid, SIGKILL);
-    }
-  }
-
-  // A worker stopped at once may leave its temporary copy beside a target; never the target.
-  void sweep_partials() {
-    if (o_.out.empty()) return;
-    std::error_code ec;
-    for (const auto& e : fs::directory_iterator(o_.out, ec)) {
-      std::string name = e.path().filename().string();
-      if (!is_partial_name(name)) continue;
-      for (pid_t pid : pids_)
-        if (name.rfind(".orvane-part-" + std::to_string(pid) + "-", 0) == 0)
-          fs::remove(e.path(), ec);
-    }
-  }
-
-  const Options& o_;
-  Route route_;
-  std::deque<std::string> queue_;
-  std::ostream& out_;
-  std::ostream& err_;
-  Progress& progress_;
-  std::string scratch_;
-  std::vector<Worker> workers_;
-  std::vector<pid_t> pids_;
-  std::vector<Outcome> outcomes_;
-  int started_ = 0;
-  int respawns_ = 0;
-  int interrupts_ = 0;
-  bool stopping_ = false;
-};
 
 }  // namespace
 
@@ -673,7 +360,7 @@ int cmd_gera(const std::vector<std::string>& args, std::ostream& out, std::ostre
   }
 
   // The keys: those given (each checked), then those --where selects.
-  std::vector<Outcome> rejected;
+  std::vector<KeyOutcome> rejected;
   std::vector<std::string> keys;
   std::set<std::string> seen;
   for (const auto& text : o.keys) {
@@ -724,13 +411,23 @@ int cmd_gera(const std::vector<std::string>& args, std::ostream& out, std::ostre
     progress.note("orvane: gera: no " + kind.title + " matches --where " + *o.where);
   for (const auto& r : rejected) progress.document(describe_outcome(kind, r), true, true);
 
-  std::vector<Outcome> outcomes = rejected;
+  std::vector<KeyOutcome> outcomes = rejected;
   bool interrupted = false;
   if (!keys.empty()) {
+    PoolSettings pool;
+    // Files a member leaves in a worker's own temporary folder go to the caller's.
+    pool.worker_args = worker_arguments(o, route, o.out.empty() ? to_utf8(os::temp_folder()) : "");
+    pool.jobs = o.jobs;
+    pool.target_folder = o.out;
+    pool.on_outcome = [&](const KeyOutcome& r) {
+      if (r.ok) out << r.detail << "\n" << std::flush;
+      progress.document(describe_outcome(kind, r), !r.ok);
+    };
+    pool.on_note = [&](const std::string& note) { progress.note("orvane: " + note); };
     try {
-      Batch batch(o, route, keys, out, err, progress);
-      auto done = batch.run(interrupted);
-      outcomes.insert(outcomes.end(), done.begin(), done.end());
+      PoolResult done = run_pool(pool, keys);
+      interrupted = done.interrupted;
+      outcomes.insert(outcomes.end(), done.outcomes.begin(), done.outcomes.end());
     } catch (const std::exception& e) {
       progress.finish();
       err << "orvane: gera: " << e.what() << "\n";
