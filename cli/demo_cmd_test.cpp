@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <regex>
 #include <set>
@@ -45,12 +46,8 @@ TEST(Demo, EveryDocumentTheIndexAndItsLinks) {
   ASSERT_EQ(r.status, 0) << r.out << r.err;
 
   // The trip sheets exist in this build on both routes.
-  for (const char* route : {"Word", "Writer"}) {
-    fs::path pdf = out / ("Ficha de Deslocamento 501 (" + std::string(route) + ").pdf");
-    EXPECT_EQ(testing::run_command("qpdf --check '" + pdf.string() + "'").status, 0) << pdf;
-    EXPECT_TRUE(has(testing::pdf_text(pdf), "WELLINGTON BATISTA DOS SANTOS")) << pdf;
-    EXPECT_TRUE(has(r.out, "Ficha de Deslocamento 501 (" + std::string(route) + ")"));
-  }
+  for (const char* route : {"Word", "Writer"})
+    EXPECT_TRUE(fs::exists(out / ("Ficha de Deslocamento 501 (" + std::string(route) + ").pdf")));
   EXPECT_TRUE(has(r.out, "] Ficha de Deslocamento 501 (Word)     Word   1 page   ")) << r.out;
   // A member of another document that this build lacks is listed, not failed.
   const size_t missing = member_available(u"GeraOS") ? 0 : 1;
@@ -70,11 +67,35 @@ TEST(Demo, EveryDocumentTheIndexAndItsLinks) {
     EXPECT_TRUE(fs::is_regular_file(out / image)) << image;
     EXPECT_EQ(testing::read_file(out / image).substr(0, 8), "\x89PNG\r\n\x1a\n") << image;
   }
+  // Whatever this build produced is whole and holds its key's data: the name of the
+  // driver or customer of each key, in any case.
+  const std::vector<std::pair<std::string, std::string>> holder = {
+      {"Ficha de Deslocamento 501", "wellington batista dos santos"},
+      {"Ordem de Serviço 30188", "bertolini"},
+      {"Ordem de Serviço 74022", "rio pardo"},
+      {"Orçamento 20051", "bertolini"},
+      {"Orçamento 20058", "edwiges"},
+      {"Contrato 1042", "bertolini"},
+      {"Distrato 1057", "edwiges"},
+      {"Aditivo 1063-1", "rio pardo"},
+      {"Aditivo 1042-1", "bertolini"}};
   size_t pdfs = 0;
   for (const auto& e : fs::directory_iterator(out)) {
     if (e.path().extension() != ".pdf" && e.path().extension() != ".doc") continue;
     ++pdfs;
-    EXPECT_TRUE(links.count(e.path().filename().string())) << "not linked: " << e.path();
+    const std::string name = e.path().filename().string();
+    EXPECT_TRUE(links.count(name)) << "not linked: " << e.path();
+    if (e.path().extension() != ".pdf") continue;
+    EXPECT_EQ(testing::run_command("qpdf --check '" + e.path().string() + "'").status, 0) << name;
+    std::string text = testing::pdf_text(e.path());
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    bool known = false;
+    for (const auto& [prefix, who] : holder) {
+      if (name.rfind(prefix + " (", 0) != 0) continue;
+      known = true;
+      EXPECT_TRUE(has(text, who)) << name << " lacks " << who;
+    }
+    EXPECT_TRUE(known) << name;
   }
   EXPECT_GE(pdfs, 2u);
   EXPECT_EQ(images.size(), pdfs) << "one thumbnail per PDF";

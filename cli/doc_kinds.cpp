@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <random>
 #include <stdexcept>
 
