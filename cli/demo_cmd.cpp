@@ -200,7 +200,7 @@ int cmd_demo(const std::vector<std::string>& args, std::ostream& out, std::ostre
     out << pad(e.name, 36) << " " << pad(e.route, 7)
         << pad(ok && e.pages > 0 ? std::to_string(e.pages) : "-", 7)
         << pad(ok ? seconds_text(e.seconds) : "-", 9)
-        << (ok                                       ? e.document
+        << (ok                                       ? (dir / e.document).string()
             : e.status == IndexEntry::Status::Failed ? "FAILED: " + e.message
                                                      : "not in this build")
         << "\n";
