@@ -137,7 +137,7 @@ int cmd_demo(const std::vector<std::string>& args, std::ostream& out, std::ostre
     auto key = kind ? parse_key(*kind, d.key) : std::nullopt;
     if (!member_available(d.member)) {
       e.status = IndexEntry::Status::NotInBuild;
-      e.message = to_utf8(d.member) + " is not in this build";
+      e.message = to_utf8(d.member);
     } else if (!kind || !key) {
       e.status = IndexEntry::Status::Failed;
       e.message = "the demo names an unknown kind or key: " + d.kind + " " + d.key;

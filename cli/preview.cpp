@@ -197,7 +197,7 @@ void write_index_html(const fs::path& dir, const std::string& title,
     } else if (e.status == Status::Failed) {
       h << "<div class=\"failed\">failed: " << html_escape(e.message) << "</div>\n";
     } else {
-      h << "<div class=\"absent\">not in this build: " << html_escape(e.message) << "</div>\n";
+      h << "<div class=\"absent\">not in this build (" << html_escape(e.message) << ")</div>\n";
     }
     h << "</li>\n";
   }

@@ -27,7 +27,7 @@ struct IndexEntry {
   std::string kind;   // "trip sheet"
   std::string route;  // "Word", "Writer"
   enum class Status { Produced, Failed, NotInBuild } status = Status::Produced;
-  std::string message;    // why it failed, or which member is missing
+  std::string message;    // why it failed, or the member this build lacks
   std::string document;   // the PDF or .doc
   std::string thumbnail;  // the PNG, empty when there is none
   int pages = 0;
