@@ -5,6 +5,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -447,8 +448,9 @@ int cmd_gera(const std::vector<std::string>& args, std::ostream& out, std::ostre
   std::snprintf(line, sizeof line, " in %s", format_duration(progress.elapsed()).c_str());
   err << line;
   if (produced) {
-    std::snprintf(line, sizeof line, " (%.2f s per document with %d worker%s)",
-                  progress.elapsed() / produced, o.jobs, o.jobs == 1 ? "" : "s");
+    const size_t workers = std::min<size_t>(static_cast<size_t>(o.jobs), keys.size());
+    std::snprintf(line, sizeof line, " (%.2f s per document with %zu worker%s)",
+                  progress.elapsed() / produced, workers, workers == 1 ? "" : "s");
     err << line;
   }
   err << "\n";
