@@ -1,6 +1,7 @@
 #include "docgen/gera_docs_orvane.h"
 
 #include "docgen/frame/substitution.h"
+#include "docgen/service_order/service_order.h"
 #include "docgen/trip_sheet/trip_sheet.h"
 
 namespace orvane::docgen {
@@ -18,6 +19,7 @@ const component::MemberTable& GeraDocsOrvane::table() {
   static const component::MemberTable kTable = [] {
     component::MemberTable t(u"GeraDocsOrvane");
     add_trip_sheet_members(t);
+    add_service_order_members(t);
     t.method(
         u"DocWordSubstLista",
         {ref(u"DocWord", VarType::Variant), ref(T("Variável"), VarType::Variant),

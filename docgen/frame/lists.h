@@ -151,6 +151,10 @@ struct ListContext {
   std::function<LineFacts(const db::Recordset&)> facts;  // unset: every line charged
   Text group_field;                                      // the field that names a line's group
   bool grouping = false;  // grouped lists write group lines (e.g. more than one group)
+  // For computed columns that price a line (RetornaCustoSelecionado): the call's company
+  // and the document's price table.
+  int32_t company = 0;
+  int32_t price_table = 0;
 };
 
 // The builder's view of the current record.
