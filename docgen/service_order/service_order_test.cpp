@@ -232,6 +232,13 @@ TEST_F(ServiceOrder, BadInputReportsAndLeavesNoFile) {
       EXPECT_FALSE(fs::exists(tmp(kTemplate + ".pdf"))) << planilha << ext;
     }
   }
+  // A list is not cut: a 51st technician overflows vTecnicos (subscript error 9).
+  for (int i = 0; i < 50; ++i) {
+    c->execute(T("Insert Into OSsTécnicosAuxiliares (Planílha, Técnico) Values (30201, 9002)"));
+  }
+  Run overflow = run(Member::GeraOS, 30201, kTemplate + ".docx");
+  expect_generic_failure(overflow);
+  EXPECT_NE(to_utf8(overflow.messages.at(0).text).find("\r\r9 - "), std::string::npos);
   // A template that is not there, or is not a document.
   Run missing = run(Member::GeraOS, 30188, "Sem Modelo.docx");
   expect_generic_failure(missing);
