@@ -6,6 +6,10 @@
 // The service order (order 30188, every list and table of the demo template): the data
 // pass and the substitution together, on each suite, with the working copy already open
 // (goal: under 30 ms), and the whole call on a warm converter.
+//
+// The budget 20051 (three product groups, services, additional services, conditions and the
+// digital acceptance): its data pass and substitution together, on each suite, with the
+// document already open. Goal: under 60 ms on either suite. Then the whole call.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -14,6 +18,7 @@
 #include "component/registry.h"
 #include "core/context.h"
 #include "demo/demo_db.h"
+#include "docgen/budget/budget.h"
 #include "docgen/frame/pipeline.h"
 #include "docgen/service_order/service_order.h"
 #include "docgen/trip_sheet/trip_sheet.h"
@@ -265,6 +270,59 @@ BENCHMARK_CAPTURE(BM_ServiceOrderEndToEnd, Word, ".docx")
 BENCHMARK_CAPTURE(BM_ServiceOrderEndToEnd, Writer, ".odt")
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
+
+// ---- the budget ------------------------------------------------------------------------------
+
+fs::path copy_budget_template(Fixture& f, const char* ext) {
+  fs::path to = f.dir / (std::string("Orcamento") + ext);
+  fs::copy_file(f.templates / (std::string("Orçamento") + ext), to,
+                fs::copy_options::overwrite_existing);
+  return to;
+}
+
+// Data pass and substitution of budget 20051, the template already open.
+void BM_BudgetDataAndSubstitution(benchmark::State& state, Route route) {
+  Fixture& f = fixture();
+  const fs::path file = copy_budget_template(f, route == Route::Word ? ".docx" : ".odt");
+  for (auto _ : state) {
+    state.PauseTiming();
+    Text layout = from_utf8(file.string());
+    Generation g(f.ctx, f.conn, 301, 1, layout, false, 0);
+    g.route = route;
+    open_working_copy(g, route, false);
+    Budget budget(20051);
+    state.ResumeTiming();
+    DocumentData d = budget.read(g);
+    if (route == Route::Word) {
+      budget.apply_word(g, d);
+    } else {
+      budget.apply_writer(g, d);
+    }
+    state.PauseTiming();
+    if (route == Route::Word) {
+      call(g.word, u"Quit", {Variant(false)});
+    } else {
+      call(g.document, u"close", {Variant(false)});
+    }
+    state.ResumeTiming();
+  }
+}
+BENCHMARK_CAPTURE(BM_BudgetDataAndSubstitution, Word, Route::Word)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_BudgetDataAndSubstitution, Writer, Route::Writer)
+    ->Unit(benchmark::kMillisecond);
+
+// The whole call, database to PDF.
+void BM_BudgetEndToEnd(benchmark::State& state, const char* ext) {
+  Fixture& f = fixture();
+  const fs::path file = copy_budget_template(f, ext);
+  for (auto _ : state) {
+    Text layout = from_utf8(file.string());
+    Text out = GeraOrcamento(f.ctx, f.conn, 301, 1, 20051, layout, false, 0, true);
+    if (out.empty()) state.SkipWithError("the budget was not produced");
+  }
+}
+BENCHMARK_CAPTURE(BM_BudgetEndToEnd, Word, ".docx")->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(BM_BudgetEndToEnd, Writer, ".odt")->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 

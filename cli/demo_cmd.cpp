@@ -9,6 +9,7 @@
 #include "core/context.h"
 #include "core/text.h"
 #include "demo/demo_db.h"
+#include "docgen/budget/budget.h"
 #include "docgen/trip_sheet/trip_sheet.h"
 #include "platform/db/db.h"
 
@@ -44,9 +45,19 @@ std::vector<DemoDocument> demo_documents() {
       return docgen::GeraDeslocamentoViatura(ctx, conn, unit, 1, trip, layout, false, 0);
     };
   };
+  auto budget = [](int32_t unit, int32_t company, int32_t planilha) {
+    return [=](const ContextPtr& ctx, const Variant& conn, Text& layout) {
+      return docgen::GeraOrcamento(ctx, conn, unit, company, planilha, layout, false, 0, true);
+    };
+  };
   return {
       {"Ficha de Deslocamento.docx", "Ficha de Deslocamento 501 (Word)", trip_sheet(301, 501)},
       {"Ficha de Deslocamento.odt", "Ficha de Deslocamento 501 (Writer)", trip_sheet(301, 501)},
+      {"Orçamento.docx", "Orçamento 20051 (Word)", budget(301, 1, 20051)},
+      {"Orçamento.odt", "Orçamento 20051 (Writer)", budget(301, 1, 20051)},
+      {"Orçamento Completo.docx", "Orçamento Completo 20051 (Word)", budget(301, 1, 20051)},
+      {"Orçamento.docx", "Orçamento 20058 (Word)", budget(301, 1, 20058)},
+      {"Orçamento.docx", "Orçamento 20101 (Word)", budget(740, 2, 20101)},
   };
 }
 

@@ -1,5 +1,6 @@
 #include "docgen/gera_docs_orvane.h"
 
+#include "docgen/budget/budget.h"
 #include "docgen/frame/substitution.h"
 #include "docgen/service_order/service_order.h"
 #include "docgen/trip_sheet/trip_sheet.h"
@@ -20,6 +21,7 @@ const component::MemberTable& GeraDocsOrvane::table() {
     component::MemberTable t(u"GeraDocsOrvane");
     add_trip_sheet_members(t);
     add_service_order_members(t);
+    add_budget_members(t);
     t.method(
         u"DocWordSubstLista",
         {ref(u"DocWord", VarType::Variant), ref(T("Variável"), VarType::Variant),

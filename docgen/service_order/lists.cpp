@@ -32,8 +32,9 @@ Variant reason(const Line& l) { return l.charged() ? Variant(Text(u"Venda")) : l
 // The product's cost under the unit's rules and the order's price table.
 Variant selected_cost(const Line& l) {
   const ListContext& c = l.context();
-  return Variant(funcs::RetornaCustoSelecionado(c.conn, c.unit, c.company,
-                                                CLng(l.field(u"CodProduto")), c.price_table));
+  return Variant(funcs::RetornaCustoSelecionado(c.conn, c.unit, CLng(l.value(u"CodEmpresa")),
+                                                CLng(l.field(u"CodProduto")),
+                                                CLng(l.value(u"CodTabela"))));
 }
 
 Variant to_remove(const Line&) { return Variant(Text(u"Retirar")); }

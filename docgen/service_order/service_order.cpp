@@ -202,11 +202,12 @@ OrderData read(Generation& g, int32_t planilha) {
   ListLines& conditions = lists.declare(T("vCondições"), kConditionLines);
   lists.declare(u"vListaServOrc", kListLines);
 
-  const ListContext context{.conn = g.conn,
-                            .ctx = g.ctx,
-                            .unit = g.unit,
-                            .company = g.company,
-                            .price_table = price_table};
+  // The products' selected cost reads the call's company and the order's price table.
+  const ListContext context{
+      .conn = g.conn,
+      .ctx = g.ctx,
+      .unit = g.unit,
+      .values = {{u"CodEmpresa", Variant(g.company)}, {u"CodTabela", Variant(price_table)}}};
   ListContext charged = context;
   charged.facts = charged_line;
   const Text cliente = key_text(order->field(u"Cliente"));
