@@ -10,6 +10,7 @@
 #include "core/text.h"
 #include "demo/demo_db.h"
 #include "docgen/budget/budget.h"
+#include "docgen/service_order/service_order.h"
 #include "docgen/trip_sheet/trip_sheet.h"
 #include "platform/db/db.h"
 
@@ -45,6 +46,11 @@ std::vector<DemoDocument> demo_documents() {
       return docgen::GeraDeslocamentoViatura(ctx, conn, unit, 1, trip, layout, false, 0);
     };
   };
+  auto service_order = [](int32_t unit, int32_t company, int32_t planilha) {
+    return [=](const ContextPtr& ctx, const Variant& conn, Text& layout) {
+      return docgen::GeraOS(ctx, conn, unit, company, planilha, layout, false, 0);
+    };
+  };
   auto budget = [](int32_t unit, int32_t company, int32_t planilha) {
     return [=](const ContextPtr& ctx, const Variant& conn, Text& layout) {
       return docgen::GeraOrcamento(ctx, conn, unit, company, planilha, layout, false, 0, true);
@@ -53,6 +59,9 @@ std::vector<DemoDocument> demo_documents() {
   return {
       {"Ficha de Deslocamento.docx", "Ficha de Deslocamento 501 (Word)", trip_sheet(301, 501)},
       {"Ficha de Deslocamento.odt", "Ficha de Deslocamento 501 (Writer)", trip_sheet(301, 501)},
+      {"Ordem de Serviço.docx", "Ordem de Serviço 30188 (Word)", service_order(301, 1, 30188)},
+      {"Ordem de Serviço.odt", "Ordem de Serviço 30188 (Writer)", service_order(301, 1, 30188)},
+      {"Ordem de Serviço.docx", "Ordem de Serviço 74022 (Word)", service_order(740, 2, 74022)},
       {"Orçamento.docx", "Orçamento 20051 (Word)", budget(301, 1, 20051)},
       {"Orçamento.odt", "Orçamento 20051 (Writer)", budget(301, 1, 20051)},
       {"Orçamento Completo.docx", "Orçamento Completo 20051 (Word)", budget(301, 1, 20051)},
