@@ -155,7 +155,7 @@ struct Kit {
 std::atomic<bool> fail_next{false};
 
 Kit& kit() {
-  static Kit* k = new Kit;  // lives until exit, where stop_kit() shuts it down
+  static Kit* k = new Kit;  // lives until the process ends
   return *k;
 }
 
@@ -164,13 +164,12 @@ std::string& soffice_profile() {
   return *p;
 }
 
+// At exit only the profiles go. LibreOffice is not shut down: its shutdown races with its
+// own idle work (layout after a save) and, on a loaded machine, corrupted the heap while the
+// process ended; the end of the process releases what it holds anyway.
 void stop_kit() {
   Kit& k = kit();
   std::lock_guard<std::mutex> lock(k.m);
-  if (k.office) {
-    k.office->pClass->destroy(k.office);
-    k.office = nullptr;
-  }
   std::error_code ec;
   if (!k.profile.empty()) fs::remove_all(k.profile, ec);
   if (!soffice_profile().empty()) fs::remove_all(soffice_profile(), ec);
