@@ -29,20 +29,6 @@ void fill(const ContractKeys& k, TextView query, const std::vector<ListLayout>& 
 
 Text money(Currency c) { return CStr(Format(Variant(c), u"#,##0.00")); }
 
-// The balance is rebuilt row by row: in one transaction it is written once (and all or
-// nothing), instead of once per row.
-void rebuild_balance(const ContractKeys& k) {
-  db::ConnectionPtr c = db::connection_of(k.conn);
-  c->execute(u"Begin Transaction");
-  try {
-    AtualizaProdutosCliente(k.conn, k.unit, k.company, k.customer);
-  } catch (...) {
-    c->execute(u"Rollback Transaction");
-    throw;
-  }
-  c->execute(u"Commit Transaction");
-}
-
 }  // namespace
 
 Text amount_in_words(const Context& ctx, Currency amount) {
@@ -60,7 +46,7 @@ void declare_equipment_lists(ListSet& lists) {
 }
 
 void installed_equipment_routine(const ContractKeys& k, ListSet& lists) {
-  rebuild_balance(k);
+  AtualizaProdutosCliente(k.conn, k.unit, k.company, k.customer);
   const Text code = k.customer_text();
   const Text filter = k.and_budget_filter();
   fill(k, sql::sold_service_order_products(code), sold_service_order_lists(), lists);

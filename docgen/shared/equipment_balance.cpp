@@ -150,12 +150,21 @@ void AtualizaProdutosCliente(const Variant& conn, int32_t cod_unidade, int32_t c
                              int32_t cliente) {
   const Balance b(conn, cod_unidade, cod_empresa, cliente);
   const Text delete_rows = u"Delete From TempProdutosCliente Where Cliente=" + b.customer();
-  b.execute(delete_rows);
-  received_equipment(b);
-  removed_equipment(b);
-  manual_corrections(b);
-  equipment_in_transit(b);
-  b.execute(delete_rows + u" And Isnull(Quantidade,0)=0");
+  // One transaction: the rows are written to disk once, not once per row, and a failure
+  // halfway leaves the customer's balance as it was.
+  b.execute(u"Begin Transaction");
+  try {
+    b.execute(delete_rows);
+    received_equipment(b);
+    removed_equipment(b);
+    manual_corrections(b);
+    equipment_in_transit(b);
+    b.execute(delete_rows + u" And Isnull(Quantidade,0)=0");
+  } catch (...) {
+    b.execute(u"Rollback Transaction");
+    throw;
+  }
+  b.execute(u"Commit Transaction");
 }
 
 }  // namespace orvane::docgen

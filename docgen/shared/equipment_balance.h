@@ -12,7 +12,8 @@ namespace orvane::docgen {
 
 // AtualizaProdutosCliente: deletes the customer's rows of TempProdutosCliente and writes
 // them again in six steps (received, withdrawn, corrections, in transit, zero rows
-// removed). Writes no other table. Errors reach the caller.
+// removed), in one transaction of its own. Writes no other table. Errors reach the caller,
+// with the customer's rows as they were.
 void AtualizaProdutosCliente(const Variant& conn, int32_t cod_unidade, int32_t cod_empresa,
                              int32_t cliente);
 
