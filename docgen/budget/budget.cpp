@@ -15,6 +15,7 @@
 #include "docgen/shared/digital_acceptance.h"
 #include "docgen/shared/ownership_transfer.h"
 #include "docgen/shared/payment_conditions.h"
+#include "docgen/shared/record_queries.h"
 #include "funcs/aggregates.h"
 #include "funcs/files.h"
 
@@ -106,9 +107,9 @@ DocumentData Budget::read(Generation& g) {
   auto amount = [&](TextView name) { return money_or_zero(field(name)); };
   b.sale = key_text(field(u"Modalidade")) == u"V";
 
-  db::RecordsetPtr customer = open_recordset(g, budget::customer_sql(key_text(field(u"Cliente"))));
+  db::RecordsetPtr customer = open_recordset(g, customer_sql(key_text(field(u"Cliente"))));
   AdicionaCamposLista(*customer, u"Cli.", table, 1);
-  db::RecordsetPtr company = open_recordset(g, budget::company_sql(key_text(field(u"Empresa"))));
+  db::RecordsetPtr company = open_recordset(g, company_sql(key_text(field(u"Empresa"))));
   AdicionaCamposLista(*company, u"Emp.", table, 1);
   // "ACT." and the acceptance dates and witnesses.
   add_acceptance_record(conn, table, field(u"idAceite"));

@@ -22,18 +22,6 @@ Text budget_sql(TextView planilha) {
   return T("Select * From Orçamentos Where Planílha=") + Text(planilha);
 }
 
-Text customer_sql(TextView cliente) {
-  return T("Select * From Clientes Where CodCliente=") + Text(cliente);
-}
-
-Text company_sql(TextView empresa) {
-  return T("SELECT CodEmpresa, RazãoSocial, Fantasia, CGC, InscriçãoEstadual, Endereço, Bairro, "
-           "Município, Uf, Telefone, CEP, Gerente, InscriçãoMunicipal, Email, Case "
-           "Isnull(CidadeForo,'') When '' Then Município Else CidadeForo End As CidadeForo From "
-           "Empresas Where CodEmpresa=") +
-         Text(empresa);
-}
-
 Text product_groups_sql(TextView planilha) {
   return T("Select Isnull(GrupoOrçamento,'') From OrçamentosProdutos Where Quantidade > 0 And "
            "Planílha=") +

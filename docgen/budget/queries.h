@@ -6,10 +6,9 @@
 
 namespace orvane::docgen::budget {
 
-// The records and their prefixes.
-Text budget_sql(TextView planilha);   // "Orc."
-Text customer_sql(TextView cliente);  // "Cli."
-Text company_sql(TextView empresa);   // "Emp."
+// The records and their prefixes: the budget "Orc." here; the customer "Cli." and the company
+// "Emp." read as the service order reads them (shared/record_queries.h).
+Text budget_sql(TextView planilha);
 
 // Product lines: the groups (their count decides grouping), the lines with the real unit
 // price (`sale`: Modalidade "V"), and equal products added up.

@@ -13,18 +13,6 @@ Text order_sql(TextView planilha) {
   return T("Select * From OSs Where Planílha=") + Text(planilha);
 }
 
-Text customer_sql(TextView cliente) {
-  return u"Select * From Clientes Where CodCliente=" + Text(cliente);
-}
-
-Text company_sql(TextView empresa) {
-  return T("SELECT CodEmpresa, RazãoSocial, Fantasia, CGC, InscriçãoEstadual, Endereço, Bairro, "
-           "Município, Uf, Telefone, CEP, Gerente, InscriçãoMunicipal, Email, Case "
-           "Isnull(CidadeForo,'') When '' Then Município Else CidadeForo End As CidadeForo From "
-           "Empresas Where CodEmpresa=") +
-         Text(empresa);
-}
-
 Text latest_visit_sql(TextView planilha) {
   return T("Select Top 1 Data, Observações From OSAtendimentos Where "
            "Isnull(TipoAtendimento,'')<>'D' And Planílha=") +

@@ -9,8 +9,6 @@ namespace orvane::docgen::service_order {
 
 // Main records.
 Text order_sql(TextView planilha);
-Text customer_sql(TextView cliente);
-Text company_sql(TextView empresa);
 
 // Computed placeholders.
 Text latest_visit_sql(TextView planilha);

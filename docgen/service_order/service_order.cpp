@@ -13,6 +13,7 @@
 #include "docgen/service_order/queries.h"
 #include "docgen/service_order/variables.h"
 #include "docgen/shared/equipment_balance.h"
+#include "docgen/shared/record_queries.h"
 #include "funcs/aggregates.h"
 
 namespace orvane::docgen {
