@@ -731,52 +731,25 @@ const std::vector<TableLayout>& photo_tables() {
         column(T("Unitário"), 66, net_unit()),
         column(u"Total", 70, net_total())};
   };
+  auto table = [&photo](const char16_t* placeholder, double picture_width, Lines lines) {
+    return TableLayout{.placeholder = placeholder,
+                       .columns = photo(picture_width, 268 - picture_width),
+                       .money = Money::Reais,
+                       .lines = lines,
+                       .rented = Rented::Locado,
+                       .grouped = true,
+                       .borders = true,
+                       .suites = Suites::WordOnly,
+                       .word_borders = borders_routine};
+  };
+  // every line; the lines sold; the lines rented; larger pictures; larger pictures of the
+  // lines sold
   static const std::vector<TableLayout> k = {
-      // every line; the lines sold; the lines rented; larger pictures; larger pictures of the
-      // lines sold
-      {.placeholder = u"vEquipamentosFotos",
-       .columns = photo(90, 178),
-       .money = Money::Reais,
-       .rented = Rented::Locado,
-       .grouped = true,
-       .borders = true,
-       .suites = Suites::WordOnly,
-       .word_borders = borders_routine},
-      {.placeholder = u"vEquipamentosFotos2",
-       .columns = photo(90, 178),
-       .money = Money::Reais,
-       .lines = Lines::NotRented,
-       .rented = Rented::Locado,
-       .grouped = true,
-       .borders = true,
-       .suites = Suites::WordOnly,
-       .word_borders = borders_routine},
-      {.placeholder = u"vEquipamentosFotos3",
-       .columns = photo(90, 178),
-       .money = Money::Reais,
-       .lines = Lines::Rented,
-       .rented = Rented::Locado,
-       .grouped = true,
-       .borders = true,
-       .suites = Suites::WordOnly,
-       .word_borders = borders_routine},
-      {.placeholder = u"vEquipamentosFotos4",
-       .columns = photo(150, 118),
-       .money = Money::Reais,
-       .rented = Rented::Locado,
-       .grouped = true,
-       .borders = true,
-       .suites = Suites::WordOnly,
-       .word_borders = borders_routine},
-      {.placeholder = u"vEquipamentosFotos5",
-       .columns = photo(150, 118),
-       .money = Money::Reais,
-       .lines = Lines::NotRented,
-       .rented = Rented::Locado,
-       .grouped = true,
-       .borders = true,
-       .suites = Suites::WordOnly,
-       .word_borders = borders_routine},
+      table(u"vEquipamentosFotos", 90, Lines::All),
+      table(u"vEquipamentosFotos2", 90, Lines::NotRented),
+      table(u"vEquipamentosFotos3", 90, Lines::Rented),
+      table(u"vEquipamentosFotos4", 150, Lines::All),
+      table(u"vEquipamentosFotos5", 150, Lines::NotRented),
   };
   return k;
 }
