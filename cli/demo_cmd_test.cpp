@@ -41,8 +41,11 @@ std::string url_decoded(const std::string& s) {
 TEST(Demo, EveryDocumentTheIndexAndItsLinks) {
   TempDir dir;
   fs::path out = dir.path() / "demo out";
-  auto r = testing::run_command(testing::orvane_bin() + " demo --out '" + out.string() +
-                                "' --picture '" + (dir.path() / "two.png").string() + "'");
+  // Bounded, so that a document that never finishes fails the test with the progress lines
+  // that name it (the whole demo takes seconds).
+  auto r =
+      testing::run_command("timeout 600 " + testing::orvane_bin() + " demo --out '" + out.string() +
+                           "' --picture '" + (dir.path() / "two.png").string() + "'");
   ASSERT_EQ(r.status, 0) << r.out << r.err;
 
   // The trip sheets exist in this build on both routes.
