@@ -2,7 +2,11 @@
 //  - 1 000 distinct placeholders replaced (find with replace-all, one per placeholder, as
 //    the Word and Writer table passes do) in a 20-page document, then saved: < 50 ms;
 //  - a 2-page PDF on the warm in-process converter: at most a fifth of a cold
-//    `soffice --headless --convert-to pdf` of the same file.
+//    `soffice --headless --convert-to pdf` of the same file;
+//  - what comments cost: looking for them in the document each conversion is handed
+//    (the 20-page one), and taking one out of the copy an export converts;
+//  - what a failure of the in-process converter costs the conversions after it (they
+//    run in a child soffice): measured last, as it ends in-process conversion.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 #include <zip.h>
@@ -11,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/office/comments.h"
 #include "platform/office/convert.h"
 #include "platform/office/word/word.h"
 #include "platform/office/writer/writer.h"
@@ -47,9 +52,9 @@ const char* kFiller =
     "prestação dos serviços de monitoramento descritos nas cláusulas seguintes, ";
 
 // About 20 pages: 800 paragraphs of running text, placeholders spread through them, a
-// fifth of them split across runs the way editors leave them.
-std::string make_docx(int paragraphs, int placeholders) {
-  std::string body;
+// fifth of them split across runs the way editors leave them; `first` leads the body.
+std::string make_docx(int paragraphs, int placeholders, const std::string& first = "") {
+  std::string body = first;
   for (int p = 0; p < paragraphs; ++p) {
     body += "<w:p><w:r><w:t xml:space=\"preserve\">";
     body += kFiller;
@@ -191,6 +196,39 @@ void BM_PdfColdSoffice(benchmark::State& state) {
   for (auto _ : state) convert_with_soffice(src, out, Format::Pdf);
 }
 BENCHMARK(BM_PdfColdSoffice)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_LookForComments20Pages(benchmark::State& state) {
+  std::string src = make_docx(kParagraphs, kPlaceholders);
+  for (auto _ : state)
+    if (has_comments(src)) state.SkipWithError("no comment was expected");
+}
+BENCHMARK(BM_LookForComments20Pages)->Unit(benchmark::kMillisecond);
+
+void BM_RemoveAComment20Pages(benchmark::State& state) {
+  std::string src = work_dir() + "/comentado.docx", copy = work_dir() + "/copia.docx";
+  std::filesystem::rename(
+      make_docx(kParagraphs, kPlaceholders,
+                "<w:p><w:commentRangeStart w:id=\"0\"/><w:r><w:t>Cláusula</w:t></w:r>"
+                "<w:commentRangeEnd w:id=\"0\"/><w:r><w:commentReference w:id=\"0\"/></w:r>"
+                "</w:p>"),
+      src);
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::filesystem::copy_file(src, copy, std::filesystem::copy_options::overwrite_existing);
+    state.ResumeTiming();
+    if (!remove_comments(copy)) state.SkipWithError("the comment was not found");
+  }
+}
+BENCHMARK(BM_RemoveAComment20Pages)->Unit(benchmark::kMillisecond);
+
+void BM_PdfAfterAFailure(benchmark::State& state) {
+  std::string src = two_pages(), out = work_dir() + "/duas-depois.pdf";
+  testing_hooks::fail_next_in_process_conversion();
+  convert_document(src, out, Format::Pdf);  // the failed one, retried in a child
+  for (auto _ : state) convert_document(src, out, Format::Pdf);
+  state.counters["in_process"] = in_process_converter_running() ? 1 : 0;
+}
+BENCHMARK(BM_PdfAfterAFailure)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

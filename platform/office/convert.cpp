@@ -4,6 +4,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +19,7 @@
 #include <LibreOfficeKit/LibreOfficeKitInit.h>
 #pragma GCC diagnostic pop
 
+#include "platform/office/comments.h"
 #include "platform/office/errors.h"
 #include "platform/office/package.h"
 #include "platform/office/process.h"
@@ -33,6 +35,7 @@ namespace {
 const char* extension_of(Format f) {
   switch (f) {
     case Format::Pdf:
+    case Format::PdfWithComments:
       return "pdf";
     case Format::Doc:
       return "doc";
@@ -48,6 +51,8 @@ const char* filter_of(Format f) {
   switch (f) {
     case Format::Pdf:
       return "pdf:writer_pdf_Export";
+    case Format::PdfWithComments:
+      return "pdf:writer_pdf_Export:{\"ExportNotes\":{\"type\":\"boolean\",\"value\":\"true\"}}";
     case Format::Doc:
       return "doc:MS Word 97";
     case Format::Docx:
@@ -95,13 +100,16 @@ bool room_for_in_process_office() {
 }
 
 // The process-wide in-process converter. Started once; never restarted (LibreOfficeKit
-// cannot start twice in one process).
+// cannot start twice in one process), and never used again once it has failed.
 struct Kit {
   std::mutex m;
   bool tried = false;
+  bool failed = false;
   LibreOfficeKit* office = nullptr;
   std::string profile;
 };
+
+std::atomic<bool> fail_next{false};
 
 Kit& kit() {
   static Kit* k = new Kit;  // lives until exit, where stop_kit() shuts it down
@@ -129,7 +137,7 @@ void stop_kit() {
 // put off for want of room or of a temporary folder is tried again on a later call.
 // REQUIRES: k.m held.
 LibreOfficeKit* start_kit(Kit& k) {
-  if (k.tried) return k.office;
+  if (k.tried) return k.failed ? nullptr : k.office;
   if (!libreoffice_installed() || !room_for_in_process_office()) return nullptr;
   std::string profile = os::make_scratch_folder("orvane-lok");
   if (profile.empty()) return nullptr;
@@ -141,11 +149,26 @@ LibreOfficeKit* start_kit(Kit& k) {
   return k.office;
 }
 
-void finish(const std::string& produced, const std::string& output, const std::string& how) {
+bool produced_file(const std::string& produced) {
   std::error_code ec;
-  if (!fs::is_regular_file(produced, ec) || fs::file_size(produced, ec) == 0)
-    fail(oerr::kConversion, "O LibreOffice não gerou o arquivo " + output + how);
+  return fs::is_regular_file(produced, ec) && fs::file_size(produced, ec) > 0;
+}
+
+// Converts in-process. Returns false when LibreOffice failed; the output file is then
+// untouched. REQUIRES: k.m held, office running.
+bool convert_in_process(LibreOfficeKit* office, const std::string& input, const std::string& output,
+                        Format format) {
+  Scratch work("orvane-convert");
+  std::string produced = work.dir() + "/documento." + extension_of(format);
+  LibreOfficeKitDocument* doc = nullptr;
+  if (!fail_next.exchange(false))
+    doc = office->pClass->documentLoad(office, file_url(input).c_str());
+  if (!doc) return false;
+  int ok = doc->pClass->saveAs(doc, file_url(produced).c_str(), extension_of(format), nullptr);
+  doc->pClass->destroy(doc);
+  if (!ok || !produced_file(produced)) return false;
   install_file_atomically(produced, output);
+  return true;
 }
 
 }  // namespace
@@ -205,7 +228,7 @@ std::string path_from_url(const std::string& url) {
 bool in_process_converter_running() {
   Kit& k = kit();
   std::lock_guard<std::mutex> lock(k.m);
-  return k.office != nullptr;
+  return k.office != nullptr && !k.failed;
 }
 
 void convert_with_soffice(const std::string& input, const std::string& output, Format format) {
@@ -245,36 +268,35 @@ void convert_with_soffice(const std::string& input, const std::string& output, F
                                        : ": " + said;
     fail(oerr::kConversion, "O LibreOffice não conseguiu converter " + input + why);
   }
-  finish(produced, output, "");
+  if (!produced_file(produced))
+    fail(oerr::kConversion, "O LibreOffice não gerou o arquivo " + output);
+  install_file_atomically(produced, output);
 }
 
 void convert_document(const std::string& input, const std::string& output, Format format) {
   std::error_code ec;
   if (!fs::is_regular_file(input, ec))
     fail(oerr::kFileNotFound, "O arquivo " + input + " não foi encontrado.");
+  if (has_comments(input)) {
+    convert_with_soffice(input, output, format);
+    return;
+  }
+  if (format == Format::PdfWithComments) format = Format::Pdf;
   Kit& k = kit();
   {
     std::lock_guard<std::mutex> lock(k.m);
     LibreOfficeKit* office = start_kit(k);
     if (office && room_for_in_process_office()) {
-      Scratch work("orvane-convert");
-      std::string produced = work.dir() + "/documento." + extension_of(format);
-      LibreOfficeKitDocument* doc = office->pClass->documentLoad(office, file_url(input).c_str());
-      if (!doc) {
-        char* e = office->pClass->getError(office);
-        std::string why = e ? e : "";
-        if (e) office->pClass->freeError(e);
-        fail(oerr::kConversion,
-             "O LibreOffice não conseguiu abrir " + input + (why.empty() ? "" : ": " + why));
-      }
-      int ok = doc->pClass->saveAs(doc, file_url(produced).c_str(), extension_of(format), nullptr);
-      doc->pClass->destroy(doc);
-      if (!ok) fail(oerr::kConversion, "O LibreOffice não conseguiu gravar " + output + ".");
-      finish(produced, output, ".");
-      return;
+      if (convert_in_process(office, input, output, format)) return;
+      // LibreOffice may be left in a state where its next load ends the process.
+      k.failed = true;
     }
   }
   convert_with_soffice(input, output, format);
 }
+
+namespace testing_hooks {
+void fail_next_in_process_conversion() { fail_next = true; }
+}  // namespace testing_hooks
 
 }  // namespace orvane::office

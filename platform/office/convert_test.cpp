@@ -1,5 +1,6 @@
-// Conversions whose LibreOffice dies under them: the call fails with a reason, the file
-// at the target path stays as it was, and the next conversion works.
+// Conversions whose LibreOffice dies or fails under them: the call fails with a reason
+// (or is done again in a child soffice), the file at the target path stays as it was,
+// and the next conversion works.
 #include "platform/office/convert.h"
 
 #include <dirent.h>
@@ -135,6 +136,66 @@ TEST_F(Conversion, FullTemporaryFolderFailsWithoutEndingTheProcess) {
   }
   // Started on a full disk, LibreOffice would have been started in this process.
   EXPECT_FALSE(in_process_converter_running());
+}
+
+// Watches, while `work` runs, for a LibreOffice process whose command line mentions
+// `marker`: true when one ran.
+template <typename F>
+bool soffice_ran_during(const std::string& marker, F work) {
+  std::atomic<bool> done{false}, seen{false};
+  std::thread watch([&] {
+    while (!done && !seen) {
+      if (!groups_mentioning(marker, "soffice.bin").empty()) seen = true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  });
+  work();
+  done = true;
+  watch.join();
+  return seen;
+}
+
+TEST_F(Conversion, AFailedInProcessConversionIsDoneInAChildAndSoAreTheLaterOnes) {
+  std::string other = dir_.str() + "outro.odt";
+  write_odt(other, "<text:p>Outro documento</text:p>");
+  std::string pdf = dir_.str() + "primeiro.pdf";
+  EXPECT_FALSE(
+      soffice_ran_during(tmp_.string(), [&] { convert_document(other, pdf, Format::Pdf); }));
+  ASSERT_TRUE(in_process_converter_running()) << "LibreOffice did not start in-process";
+  EXPECT_NE(pdf_text(pdf).find("Outro documento"), std::string::npos);
+
+  testing_hooks::fail_next_in_process_conversion();
+  EXPECT_TRUE(
+      soffice_ran_during(tmp_.string(), [&] { convert_document(input_, target_, Format::Pdf); }));
+  EXPECT_FALSE(in_process_converter_running());
+  EXPECT_NE(pdf_text(target_).find("Linha 399"), std::string::npos);
+  // Later conversions, of any format, go to a child too and work.
+  std::string docx = dir_.str() + "depois.docx";
+  EXPECT_TRUE(
+      soffice_ran_during(tmp_.string(), [&] { convert_document(other, docx, Format::Docx); }));
+  EXPECT_NE(testdocs::document_text(docx).find("Outro documento"), std::string::npos);
+  EXPECT_TRUE(soffice_ran_during(tmp_.string(), [&] { convert_document(docx, pdf, Format::Pdf); }));
+  EXPECT_NE(pdf_text(pdf).find("Outro documento"), std::string::npos);
+}
+
+TEST_F(Conversion, ADocumentWithCommentsGoesToAChildAndTheConverterStays) {
+  std::string pdf = dir_.str() + "primeiro.pdf";
+  convert_document(input_, pdf, Format::Pdf);
+  ASSERT_TRUE(in_process_converter_running());
+  std::string commented = dir_.str() + "comentado.odt";
+  write_odt(commented,
+            "<text:p>Texto <office:annotation><dc:creator>Revisor</dc:creator><text:p>Ver "
+            "cláusula</text:p></office:annotation>comentado.</text:p>");
+  // A PDF asked for with its comments carries them as PDF comments.
+  EXPECT_TRUE(soffice_ran_during(
+      tmp_.string(), [&] { convert_document(commented, target_, Format::PdfWithComments); }));
+  EXPECT_NE(pdf_text(target_).find("Texto comentado."), std::string::npos);
+  EXPECT_TRUE(testdocs::pdf_has_comment(target_, "Ver cláusula"));
+  // The in-process converter was not asked to load it, and still serves.
+  EXPECT_TRUE(in_process_converter_running());
+  EXPECT_FALSE(soffice_ran_during(tmp_.string(),
+                                  [&] { convert_document(input_, pdf, Format::PdfWithComments); }));
+  EXPECT_EQ(read_file(pdf).find("/Subtype /Text"), std::string::npos);
 }
 
 }  // namespace

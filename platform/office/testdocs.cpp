@@ -46,67 +46,107 @@ std::string profile_arg() {
 
 }  // namespace
 
-void write_docx(const std::string& path, const std::string& body_xml) {
+void write_docx(const std::string& path, const std::string& body_xml,
+                const std::vector<DocxPart>& parts, const std::string& section_xml) {
   std::string doc =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
       "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
-      "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+      "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
+      "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" "
+      "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
+      "xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\" "
+      "xmlns:wps=\"http://schemas.microsoft.com/office/word/2010/wordprocessingShape\" "
+      "xmlns:mc=\"http://schemas.openxmlformats.org/markup-compatibility/2006\" "
+      "xmlns:v=\"urn:schemas-microsoft-com:vml\" "
+      "xmlns:w10=\"urn:schemas-microsoft-com:office:word\">"
       "<w:body>" +
-      body_xml +
-      "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/><w:pgMar w:top=\"1134\" w:right=\"1134\" "
-      "w:bottom=\"1134\" w:left=\"1134\" w:header=\"0\" w:footer=\"0\" w:gutter=\"0\"/></w:sectPr>"
-      "</w:body></w:document>";
-  zip_parts(
-      path,
-      {{"[Content_Types].xml",
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Types "
-        "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"><Default "
-        "Extension=\"rels\" "
-        "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-        "<Default Extension=\"xml\" ContentType=\"application/xml\"/><Override "
-        "PartName=\"/word/document.xml\" "
-        "ContentType=\"application/"
-        "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
-        "</Types>"},
-       {"_rels/.rels",
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships "
-        "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship "
-        "Id=\"rId1\" "
-        "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-        "officeDocument\" "
-        "Target=\"word/document.xml\"/></Relationships>"},
-       {"word/document.xml", doc},
-       {"word/_rels/document.xml.rels",
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships "
-        "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"></"
-        "Relationships>"}});
+      body_xml + "<w:sectPr>" + section_xml +
+      "<w:pgSz w:w=\"11906\" w:h=\"16838\"/><w:pgMar w:top=\"1134\" w:right=\"1134\" "
+      "w:bottom=\"1134\" w:left=\"1134\" w:header=\"567\" w:footer=\"567\" w:gutter=\"0\"/>"
+      "</w:sectPr></w:body></w:document>";
+  std::string types =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Types "
+      "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"><Default "
+      "Extension=\"rels\" "
+      "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+      "<Default Extension=\"xml\" ContentType=\"application/xml\"/><Override "
+      "PartName=\"/word/document.xml\" "
+      "ContentType=\"application/"
+      "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>";
+  std::string rels =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships "
+      "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+  std::vector<std::pair<std::string, std::string>> files;
+  for (const DocxPart& p : parts) {
+    if (!p.name.empty()) {
+      types += "<Override PartName=\"/" + p.name + "\" ContentType=\"" + p.content_type + "\"/>";
+      files.push_back({p.name, p.xml});
+    }
+    std::string target = p.name.empty() ? p.xml : p.name.substr(p.name.find('/') + 1);
+    rels += "<Relationship Id=\"" + p.id + "\" Type=\"" + p.relationship + "\" Target=\"" + target +
+            "\"" + (p.name.empty() ? " TargetMode=\"External\"" : "") + "/>";
+  }
+  files.insert(files.begin(),
+               {{"[Content_Types].xml", types + "</Types>"},
+                {"_rels/.rels",
+                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships "
+                 "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                 "<Relationship Id=\"rId1\" "
+                 "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+                 "officeDocument\" Target=\"word/document.xml\"/></Relationships>"},
+                {"word/document.xml", doc},
+                {"word/_rels/document.xml.rels", rels + "</Relationships>"}});
+  zip_parts(path, files);
 }
 
-void write_odt(const std::string& path, const std::string& text_xml) {
-  std::string content =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-      "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+void write_odt(const std::string& path, const std::string& text_xml,
+               const std::string& master_xml) {
+  const std::string ns =
+      "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
       "xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\" "
       "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
       "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
       "xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\" "
-      "office:version=\"1.3\"><office:automatic-styles>"
+      "xmlns:dc=\"http://purl.org/dc/elements/1.1/\" "
+      "xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\" "
+      "xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+      "xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\" "
+      "office:version=\"1.3\"";
+  std::string content =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-content " + ns +
+      "><office:automatic-styles>"
       "<style:style style:name=\"T1\" style:family=\"text\"><style:text-properties "
       "fo:font-weight=\"bold\"/></style:style></office:automatic-styles>"
       "<office:body><office:text>" +
       text_xml + "</office:text></office:body></office:document-content>";
-  zip_parts(
-      path,
-      {{"mimetype", "application/vnd.oasis.opendocument.text"},
-       {"content.xml", content},
-       {"META-INF/manifest.xml",
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><manifest:manifest "
-        "xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" "
-        "manifest:version=\"1.3\">"
-        "<manifest:file-entry manifest:full-path=\"/\" manifest:version=\"1.3\" "
-        "manifest:media-type=\"application/vnd.oasis.opendocument.text\"/><manifest:file-entry "
-        "manifest:full-path=\"content.xml\" "
-        "manifest:media-type=\"text/xml\"/></manifest:manifest>"}});
+  std::vector<std::pair<std::string, std::string>> files = {
+      {"mimetype", "application/vnd.oasis.opendocument.text"}, {"content.xml", content}};
+  std::string manifest =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><manifest:manifest "
+      "xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" "
+      "manifest:version=\"1.3\">"
+      "<manifest:file-entry manifest:full-path=\"/\" manifest:version=\"1.3\" "
+      "manifest:media-type=\"application/vnd.oasis.opendocument.text\"/><manifest:file-entry "
+      "manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>";
+  if (!master_xml.empty()) {
+    files.push_back(
+        {"styles.xml",
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-styles " + ns +
+             "><office:automatic-styles><style:page-layout style:name=\"pm1\">"
+             "<style:page-layout-properties fo:page-width=\"21cm\" fo:page-height=\"29.7cm\" "
+             "fo:margin-top=\"2cm\" fo:margin-bottom=\"2cm\" fo:margin-left=\"2cm\" "
+             "fo:margin-right=\"2cm\"/><style:header-style><style:header-footer-properties "
+             "fo:min-height=\"0.5cm\"/></style:header-style><style:footer-style>"
+             "<style:header-footer-properties fo:min-height=\"0.5cm\"/></style:footer-style>"
+             "</style:page-layout></office:automatic-styles><office:master-styles>"
+             "<style:master-page style:name=\"Standard\" style:page-layout-name=\"pm1\">" +
+             master_xml + "</style:master-page></office:master-styles></office:document-styles>"});
+    manifest +=
+        "<manifest:file-entry manifest:full-path=\"styles.xml\" "
+        "manifest:media-type=\"text/xml\"/>";
+  }
+  files.push_back({"META-INF/manifest.xml", manifest + "</manifest:manifest>"});
+  zip_parts(path, files);
 }
 
 std::string soffice_convert(const std::string& source, const std::string& dir,
@@ -120,9 +160,28 @@ std::string soffice_convert(const std::string& source, const std::string& dir,
   return out;
 }
 
+bool soffice_convert_all(const std::vector<std::string>& sources, const std::string& dir,
+                         const std::string& format) {
+  std::vector<std::string> argv = {"soffice",      profile_arg(), "--headless", "--norestore",
+                                   "--convert-to", format,        "--outdir",   dir};
+  argv.insert(argv.end(), sources.begin(), sources.end());
+  return run_program(argv, 300).status == 0;
+}
+
 std::string pdf_text(const std::string& pdf) {
   ProcessResult r = run_program({"pdftotext", "-layout", pdf, "-"}, 60);
   return r.status == 0 ? r.output : "";
+}
+
+bool pdf_has_comment(const std::string& pdf, const std::string& text) {
+  // LibreOffice writes an annotation's text as UTF-16 in hex, after a byte order mark.
+  static const char* hex = "0123456789ABCDEF";
+  std::string contents = "FEFF";
+  for (char16_t c : from_utf8(text))
+    for (int shift = 12; shift >= 0; shift -= 4) contents += hex[(c >> shift) & 15];
+  std::string bytes = testing::read_file(pdf);
+  return bytes.find("/Subtype /Text") != std::string::npos &&
+         bytes.find(contents) != std::string::npos;
 }
 
 std::string document_text(const std::string& doc) {

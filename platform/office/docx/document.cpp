@@ -309,6 +309,112 @@ void Document::save(const std::string& path) {
   pkg_->save(path, /*odf=*/false);
 }
 
+// ---- fields ----------------------------------------------------------------------
+
+namespace {
+
+// A field of a paragraph: the runs of its code (begin mark, instructions, separator)
+// and of its end mark, and the runs of its shown result.
+struct Field {
+  xml_node simple;  // a w:fldSimple, or null for a field of fldChar marks
+  std::vector<xml_node> marks;
+  std::string code;
+};
+
+bool has_fld_char(xml_node r, const char* type) {
+  for (xml_node c : r.children("w:fldChar"))
+    if (std::strcmp(c.attribute("w:fldCharType").value(), type) == 0) return true;
+  return false;
+}
+
+// The fields whose result holds each run of `n` (by run), in document order.
+void map_fields(xml_node n, std::vector<std::shared_ptr<Field>>& open,
+                std::map<const void*, std::vector<std::shared_ptr<Field>>>& result_of,
+                std::vector<bool>& separated) {
+  for (xml_node c : n.children()) {
+    if (c.type() != pugi::node_element) continue;
+    if (is_named(c, "w:fldSimple")) {
+      auto f = std::make_shared<Field>();
+      f->simple = c;
+      f->code = c.attribute("w:instr").value();
+      open.push_back(f);
+      separated.push_back(true);
+      map_fields(c, open, result_of, separated);
+      open.pop_back();
+      separated.pop_back();
+    } else if (is_named(c, "w:r")) {
+      if (has_fld_char(c, "begin")) {
+        open.push_back(std::make_shared<Field>());
+        separated.push_back(false);
+        open.back()->marks.push_back(c);
+      } else if (has_fld_char(c, "separate") && !open.empty()) {
+        separated.back() = true;
+        open.back()->marks.push_back(c);
+      } else if (has_fld_char(c, "end") && !open.empty()) {
+        open.back()->marks.push_back(c);
+        open.pop_back();
+        separated.pop_back();
+      } else if (!open.empty() && !separated.back()) {
+        open.back()->marks.push_back(c);
+        for (xml_node i : c.children("w:instrText")) open.back()->code += i.child_value();
+      } else {
+        for (size_t k = 0; k < open.size(); ++k)
+          if (separated[k]) result_of[c.internal_object()].push_back(open[k]);
+      }
+    } else if (is_container(c.name())) {
+      map_fields(c, open, result_of, separated);
+    }
+  }
+}
+
+bool is_hyperlink_field(const std::string& code) {
+  size_t at = code.find_first_not_of(' ');
+  return at != std::string::npos && code.compare(at, 9, "HYPERLINK") == 0;
+}
+
+}  // namespace
+
+// LibreOffice works the value of most fields out again when it loads a document (a
+// date, a cross-reference, the file name), which would undo an edit of the shown text.
+// A field whose result an edit changes becomes that text; a hyperlink keeps its link.
+bool Document::settle_fields(xml_node p, const ParaText& t, int32_t start, int32_t end) {
+  if (!p.find_node(
+          [](xml_node n) { return is_named(n, "w:fldChar") || is_named(n, "w:fldSimple"); }))
+    return false;
+  std::vector<std::shared_ptr<Field>> open;
+  std::vector<bool> separated;
+  std::map<const void*, std::vector<std::shared_ptr<Field>>> result_of;
+  map_fields(p, open, result_of, separated);
+  auto fields_at = [&](int32_t i) {
+    const auto& v = result_of[t.atoms[static_cast<size_t>(i)].node.parent().internal_object()];
+    return std::set<std::shared_ptr<Field>>(v.begin(), v.end());
+  };
+  auto size = static_cast<int32_t>(t.text.size());
+  std::set<std::shared_ptr<Field>> hit;
+  for (int32_t i = start; i < end; ++i) hit.merge(fields_at(i));
+  if (start == end && start > 0 && start < size)
+    for (const auto& f : fields_at(start - 1))
+      if (fields_at(start).count(f)) hit.insert(f);
+  bool changed = false;
+  for (const auto& f : hit) {
+    if (is_hyperlink_field(f->code)) continue;
+    if (f->simple) {
+      xml_node parent = f->simple.parent();
+      for (xml_node c = f->simple.first_child(); c; c = f->simple.first_child())
+        parent.insert_move_before(c, f->simple);
+      parent.remove_child(f->simple);
+    } else {
+      for (xml_node r : f->marks) {
+        for (const char* mark : {"w:fldChar", "w:instrText", "w:delInstrText"})
+          while (xml_node m = r.child(mark)) r.remove_child(m);
+        if (run_is_empty(r)) r.parent().remove_child(r);
+      }
+    }
+    changed = true;
+  }
+  return changed;
+}
+
 // ---- positions and runs ---------------------------------------------------------
 
 xml_node Document::split_run_before(xml_node content, uint32_t index) {
@@ -471,6 +577,7 @@ Pos Document::replace(xml_node p, int32_t start, int32_t end, TextView text, con
   auto size = static_cast<int32_t>(t.text.size());
   start = std::clamp(start, 0, size);
   end = std::clamp(end, start, size);
+  if (settle_fields(p, t, start, end)) t = body_->text_of(p);
   pugi::xml_document held;
   if (xml_node src = format_source(p, t, start, end)) held.append_copy(src);
   xml_node rpr = held.first_child();
@@ -1017,6 +1124,7 @@ Pos Document::insert_picture(xml_node p, int32_t start, int32_t end, const std::
   auto size = static_cast<int32_t>(t.text.size());
   start = std::clamp(start, 0, size);
   end = std::clamp(end, start, size);
+  if (settle_fields(p, t, start, end)) t = body_->text_of(p);
   pugi::xml_document held;
   if (xml_node src = format_source(p, t, start, end)) held.append_copy(src);
   if (start < end) {

@@ -104,6 +104,7 @@ class Document {
   Anchor anchor_at(pugi::xml_node p, const ParaText& t, int32_t off);
   pugi::xml_node split_run_before(pugi::xml_node content, uint32_t index);
   void delete_span(pugi::xml_node p, const ParaText& t, int32_t start, int32_t end);
+  bool settle_fields(pugi::xml_node p, const ParaText& t, int32_t start, int32_t end);
   pugi::xml_node format_source(pugi::xml_node p, const ParaText& t, int32_t start, int32_t end);
   pugi::xml_node split_at_marker(pugi::xml_node p, pugi::xml_node marker);
   pugi::xml_node new_run(const Anchor& a, pugi::xml_node rpr_source, const RunFormat& fmt);

@@ -21,11 +21,18 @@ bool is_block_container(std::string_view n) {
          n == "text:list-item" || n == "text:list-header" || n == "text:section";
 }
 
-bool is_inline_container(std::string_view n) {
-  return n == "text:span" || n == "text:a" || n == "text:meta" || n == "text:ruby-base" ||
-         n == "text:sequence" || n == "text:date" || n == "text:time" || n == "text:page-number" ||
+// Fields whose shown text the text model reads (so an edit can change it).
+bool is_field(std::string_view n) {
+  return n == "text:sequence" || n == "text:date" || n == "text:time" || n == "text:page-number" ||
          n == "text:page-count" || n == "text:author-name" || n == "text:title" ||
          n == "text:subject" || n == "text:chapter" || n == "text:file-name";
+}
+
+bool is_inline_container(std::string_view n) {
+  // An input field (as LibreOffice writes a Word content control) shows the text it
+  // holds, which is read and edited like a span's.
+  return n == "text:span" || n == "text:a" || n == "text:meta" || n == "text:ruby-base" ||
+         n == "text:text-input" || is_field(n);
 }
 
 void list_paras(xml_node n, std::vector<xml_node>& out) {
@@ -168,11 +175,36 @@ void Document::save(const std::string& path) {
   pkg_->save(path, /*odf=*/true);
 }
 
+// LibreOffice works the value of a field out again when it loads a document (a date,
+// the page, the title), which would undo an edit of its shown text: a field whose
+// text an edit changes becomes that text.
+bool Document::settle_fields(xml_node p, const ParaText& t, int32_t start, int32_t end) {
+  auto fields_at = [&](int32_t i) {
+    std::set<xml_node> found;
+    for (xml_node n = t.atoms[static_cast<size_t>(i)].node.parent(); n && n != p; n = n.parent())
+      if (is_field(n.name())) found.insert(n);
+    return found;
+  };
+  auto size = static_cast<int32_t>(t.text.size());
+  std::set<xml_node> hit;
+  for (int32_t i = start; i < end; ++i) hit.merge(fields_at(i));
+  if (start == end && start > 0 && start < size)
+    for (xml_node f : fields_at(start - 1))
+      if (fields_at(start).count(f)) hit.insert(f);
+  for (xml_node f : hit) {
+    xml_node parent = f.parent();
+    for (xml_node c = f.first_child(); c; c = f.first_child()) parent.insert_move_before(c, f);
+    parent.remove_child(f);
+  }
+  return !hit.empty();
+}
+
 Pos Document::replace(xml_node p, int32_t start, int32_t end, TextView text) {
   ParaText t = body_->text_of(p);
   auto size = static_cast<int32_t>(t.text.size());
   start = std::clamp(start, 0, size);
   end = std::clamp(end, start, size);
+  if (settle_fields(p, t, start, end)) t = body_->text_of(p);
   // New nodes go where the first replaced character is (in its span), then the old
   // characters, now after them, are deleted.
   xml_node parent = p, before;

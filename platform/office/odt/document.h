@@ -47,6 +47,7 @@ class Document {
   class Body;
   pugi::xml_node automatic_styles();
   pugi::xml_node split_paragraph(pugi::xml_node p, int32_t off);
+  bool settle_fields(pugi::xml_node p, const ParaText& t, int32_t start, int32_t end);
 
   std::unique_ptr<Package> pkg_;
   pugi::xml_document xml_;

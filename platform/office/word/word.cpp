@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/office/comments.h"
 #include "platform/office/convert.h"
 #include "platform/office/errors.h"
 #include "platform/office/printer.h"
@@ -655,6 +656,8 @@ void Document::SaveAs(const ::orvane::Text& FileName, const SaveAsArgs& args) {
       Scratch s("orvane-word");
       std::string docx = s.dir() + "/documento.docx";
       engine_->save(docx);
+      // A PDF shows the content without the comments; the other formats keep them.
+      if (args.FileFormat == wdFormatPDF) remove_comments(docx);
       convert_document(docx, target,
                        args.FileFormat == wdFormatDocument ? Format::Doc
                        : args.FileFormat == wdFormatPDF    ? Format::Pdf
@@ -677,7 +680,9 @@ void Document::ExportAsFixedFormat(const ::orvane::Text& OutputFileName, int Exp
   Scratch s("orvane-word");
   std::string docx = s.dir() + "/documento.docx";
   engine_->save(docx);
-  convert_document(docx, target, Format::Pdf);
+  bool markup = args.Item == wdExportDocumentWithMarkup;
+  if (!markup) remove_comments(docx);
+  convert_document(docx, target, markup ? Format::PdfWithComments : Format::Pdf);
   if (args.OpenAfterExport) show_file(app_.context(), target);
 }
 
@@ -784,6 +789,7 @@ void Application::PrintOut(const PrintOutArgs& args) {
   } else {
     docx = s.dir() + "/documento.docx";
     ActiveDocument().write_docx(docx);
+    remove_comments(docx);  // printed as the content only, like the export
   }
   std::string pdf = s.dir() + "/impressao.pdf";
   convert_document(docx, pdf, Format::Pdf);

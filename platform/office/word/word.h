@@ -40,6 +40,8 @@ inline constexpr int wdFindStop = 0, wdFindContinue = 1, wdFindAsk = 2;
 inline constexpr int wdFormatDocument = 0, wdFormatXMLDocument = 12, wdFormatDocumentDefault = 16,
                      wdFormatPDF = 17, wdFormatOpenDocumentText = 23;
 inline constexpr int wdExportFormatPDF = 17, wdExportFormatXPS = 18;
+// What an export prints: the content only, or with markup (the comments too).
+inline constexpr int wdExportDocumentContent = 0, wdExportDocumentWithMarkup = 7;
 inline constexpr int wdAlignParagraphLeft = 0, wdAlignParagraphCenter = 1,
                      wdAlignParagraphRight = 2, wdAlignParagraphJustify = 3;
 inline constexpr int wdCellAlignVerticalTop = 0, wdCellAlignVerticalCenter = 1,

@@ -408,6 +408,7 @@ const MemberTable& Document::members() const {
         VarType::Empty, [](Object& s, Args& a) {
           ExportArgs args;
           args.OpenAfterExport = a[2].boolean();
+          if (!a[7].is_missing() && !a[7].is_empty()) args.Item = CLng(a[7]);
           as<Document>(s).ExportAsFixedFormat(a[0].text(), a[1].lng(), args);
           return none();
         });

@@ -95,6 +95,37 @@ TEST_F(WordTest, ReplaceAllFindsSplitPlaceholdersKeepsFormattingAndWholeWords) {
   EXPECT_NE(xml.find("Cli.NomeFantasia"), std::string::npos);
 }
 
+// A replacement in a field's shown result turns the field into that text (LibreOffice
+// would work the date out again); a hyperlink keeps its link, and untouched fields stay.
+TEST_F(WordTest, ReplacingInAFieldResultKeepsTheNewText) {
+  auto field = [](const std::string& code, const std::string& result) {
+    return "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText>" + code +
+           "</w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"separate\"/></w:r><w:r><w:t>" +
+           result + "</w:t></w:r><w:r><w:fldChar w:fldCharType=\"end\"/></w:r>";
+  };
+  testdocs::write_docx(
+      path("t.docx"),
+      "<w:p>" + field(" DATE ", "Cli.Nome") + "<w:r><w:t xml:space=\"preserve\"> e </w:t></w:r>" +
+          field(" HYPERLINK \"https://a.b/\" ", "Cli.Nome") + "<w:r><w:t>,</w:t></w:r>" +
+          "<w:fldSimple w:instr=\" TITLE \"><w:r><w:t>Cli.Nome</w:t></w:r></w:fldSimple>" +
+          "<w:r><w:t>,</w:t></w:r>" + field(" PAGE ", "1") + "</w:p>");
+  word->Documents().Open(from_utf8(path("t.docx")));
+  replace_all(u"Cli.Nome", u"Ana");
+  EXPECT_EQ(to_utf8(word->ActiveDocument().engine().body().text(0).text), "Ana e Ana,Ana,1");
+  word->ActiveDocument().SaveAs(from_utf8(path("out.docx")));
+  std::string xml = document_xml(path("out.docx"));
+  EXPECT_EQ(xml.find("DATE"), std::string::npos) << xml;
+  EXPECT_EQ(xml.find("TITLE"), std::string::npos) << xml;
+  EXPECT_NE(xml.find("HYPERLINK"), std::string::npos) << xml;
+  EXPECT_NE(xml.find("PAGE"), std::string::npos) << xml;
+  // Three fields were left: the link's and the page's begin, separate and end marks.
+  size_t marks = 0;
+  for (size_t at = xml.find("w:fldChar "); at != std::string::npos;
+       at = xml.find("w:fldChar ", at + 1))
+    ++marks;
+  EXPECT_EQ(marks, 6u) << xml;
+}
+
 TEST_F(WordTest, LongTextPassTypesParagraphsAtTheFoundPlace) {
   testdocs::write_docx(path("t.docx"), kSplitBody);
   word->Documents().Open(from_utf8(path("t.docx")));

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "core/convert.h"
+#include "platform/office/comments.h"
 #include "platform/office/convert.h"
 #include "platform/office/errors.h"
 #include "platform/office/printer.h"
@@ -260,9 +261,13 @@ void TextDocument::storeToURL(const ::orvane::Text& url, const Variant& properti
     return;
   }
   Format fmt;
-  if (filter == u"writer_pdf_Export")
-    fmt = Format::Pdf;
-  else if (filter == u"MS Word 97")
+  bool with_comments = true;
+  if (filter == u"writer_pdf_Export") {
+    // Like LibreOffice's own export, a PDF shows the comments only when asked to.
+    Variant notes = property(property(properties, u"FilterData"), u"ExportNotes");
+    with_comments = !notes.is_empty() && !notes.is_null() && CBool(notes);
+    fmt = with_comments ? Format::PdfWithComments : Format::Pdf;
+  } else if (filter == u"MS Word 97")
     fmt = Format::Doc;
   else if (filter == u"MS Word 2007 XML" || filter == u"Office Open XML Text")
     fmt = Format::Docx;
@@ -271,6 +276,7 @@ void TextDocument::storeToURL(const ::orvane::Text& url, const Variant& properti
   Scratch s("orvane-writer");
   std::string odt = s.dir() + "/documento.odt";
   engine().save(odt);
+  if (!with_comments) remove_comments(odt);
   convert_document(odt, target, fmt);
 }
 
@@ -279,6 +285,7 @@ void TextDocument::printPages(const Variant& properties) {
   Scratch s("orvane-writer");
   std::string odt = s.dir() + "/documento.odt", pdf = s.dir() + "/impressao.pdf";
   engine().save(odt);
+  remove_comments(odt);
   convert_document(odt, pdf, Format::Pdf);
   print_file(*ctx_, pdf, 1);
 }

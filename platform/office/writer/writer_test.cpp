@@ -70,6 +70,25 @@ TEST_F(WriterTest, ReplaceAllUsesWritersDefaultsAcrossSpans) {
   EXPECT_EQ(testing::read_file(path("out.odt")).substr(30, 8), "mimetype");
 }
 
+// A replacement in a field's shown text turns the field into that text (LibreOffice
+// would work the title out again); an input field keeps the text typed into it.
+TEST_F(WriterTest, ReplacingInAFieldKeepsTheNewText) {
+  testdocs::write_odt(path("t.odt"),
+                      "<text:p><text:title>Cli.Nome</text:title> e <text:text-input "
+                      "text:description=\"\">Cli.Nome</text:text-input> pág. "
+                      "<text:page-number>1</text:page-number></text:p>");
+  auto doc = load(path("t.odt"));
+  EXPECT_EQ(replace_all(*doc, u"Cli.Nome", u"Ana"), 2);
+  EXPECT_EQ(to_utf8(doc->engine().body().text(0).text), "Ana e Ana pág. 1");
+  doc->storeToURL(from_utf8(file_url(path("out.odt"))), Variant());
+  std::string xml = content_xml(path("out.odt"));
+  EXPECT_EQ(xml.find("text:title"), std::string::npos) << xml;
+  EXPECT_NE(xml.find("<text:text-input text:description=\"\">Ana</text:text-input>"),
+            std::string::npos)
+      << xml;
+  EXPECT_NE(xml.find("<text:page-number>1</text:page-number>"), std::string::npos) << xml;
+}
+
 TEST_F(WriterTest, TablePlaceholderPass) {
   testdocs::write_odt(path("t.odt"), kBody);
   auto doc = load(path("t.odt"));
