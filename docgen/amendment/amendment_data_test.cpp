@@ -106,6 +106,19 @@ TEST_F(AmendmentData, SignedContractKeepsTheCustomersValuesBefore) {
             T("*\t*LOCAÇÃO/COMODATO\tR$ 55,00"));
 }
 
+TEST(ServicesComparison, HoldsAtMost101Rows) {
+  amendment::ServicesComparison c;
+  for (int32_t code = 1; code <= amendment::kComparisonRows; ++code) {
+    c.add(amendment::ServiceRow{.code = code});
+  }
+  try {
+    c.add(amendment::ServiceRow{.code = 102});
+    ADD_FAILURE() << "a 102nd row was taken";
+  } catch (const VbError& e) {
+    EXPECT_EQ(e.number(), err::kSubscript);
+  }
+}
+
 TEST_F(AmendmentData, AmendmentPlaceholders) {
   auto r = rows(read(1063, 1));
   EXPECT_EQ(r[u"vDataAditivo"], u"26 de novembro de 2026");

@@ -42,12 +42,14 @@ Text sql_key(const Variant& v);
 // A field of the current record, or Null when the recordset has none.
 Variant field_or_null(const db::Recordset& rs, TextView name);
 
-// Word: vServAdVeiculoTabela and vVeiculoServAdTabela from the customer's approved budgets.
+// The tables are built once and put in by either suite; the long texts are typed by Word
+// and are ordinary rows on Writer.
+// vServAdVeiculoTabela and vVeiculoServAdTabela from the customer's approved budgets.
 void vehicle_services_tables_routine(DataPass& p);
-// Word: the products added and withdrawn, the approved budgets' vehicles, and the long
-// texts (the clauses and services before and after).
+// The products added and withdrawn, the approved budgets' vehicles, and the long texts (the
+// services and clauses before and after).
 void amendment_tables_routine(DataPass& p);
-// Both suites: vTabelaServADCadastro and vTabelaServAD from the services comparison.
+// vTabelaServADCadastro and vTabelaServAD from the services comparison.
 void service_tables_routine(DataPass& p);
 
 }  // namespace orvane::docgen::amendment

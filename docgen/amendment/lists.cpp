@@ -16,10 +16,10 @@ double field_number(const Line& line, TextView name) { return number_or_zero(lin
 
 // ---- computed columns ----------------------------------------------------------------------
 
+// The kind the added and withdrawn products are listed under (setting 247 chooses).
 Variant kind_rented(const Line&) { return Variant(T("Produto em Locação")); }
 Variant kind_lent(const Line&) { return Variant(T("Produto em Comodato/Locação")); }
-Variant kind_word_rented(const Line&) { return Variant(T("Produto em Locação")); }
-Variant kind_word_lent(const Line&) { return Variant(T("Produto em Comodato")); }
+Variant kind_lent_short(const Line&) { return Variant(T("Produto em Comodato")); }
 
 // The service's total, or "Não Cobrado" for a line the customer is not charged for.
 Variant service_total_or_free(const Line& line) {
@@ -99,9 +99,9 @@ TableLayout make_products_table(TextView placeholder, LineValue kind) {
       .placeholder = Text(placeholder),
       .columns = {{T("Código"), 60, code(u"CodProduto", u"00000000")},
                   {T("Descrição"), 240, text(T("Descrição"))},
-                  {u"Quantidade", 65, quantity(u"Quantidade")},
-                  {u"Obs", 120, computed(kind)}},
-      .writer_separators = {0.13, 0.65, 0.76},
+                  {u"Quantidade", 75, quantity(u"Quantidade")},
+                  {u"Obs", 130, computed(kind)}},
+      .writer_separators = {0.12, 0.6, 0.75},
       .borders = true,
   };
 }
@@ -221,14 +221,14 @@ const std::vector<ServiceListLayout>& service_lists() {
 }
 
 const TableLayout& added_products_table(bool lent) {
-  static const TableLayout rented = make_products_table(u"vTabelaProdAcres", kind_word_rented);
-  static const TableLayout loaned = make_products_table(u"vTabelaProdAcres", kind_word_lent);
+  static const TableLayout rented = make_products_table(u"vTabelaProdAcres", kind_rented);
+  static const TableLayout loaned = make_products_table(u"vTabelaProdAcres", kind_lent_short);
   return lent ? loaned : rented;
 }
 
 const TableLayout& withdrawn_products_table(bool lent) {
-  static const TableLayout rented = make_products_table(u"vTabelaProdRet", kind_word_rented);
-  static const TableLayout loaned = make_products_table(u"vTabelaProdRet", kind_word_lent);
+  static const TableLayout rented = make_products_table(u"vTabelaProdRet", kind_rented);
+  static const TableLayout loaned = make_products_table(u"vTabelaProdRet", kind_lent_short);
   return lent ? loaned : rented;
 }
 
@@ -262,11 +262,11 @@ const TableLayout& services_by_vehicle_table() {
 const TableLayout& approved_budget_vehicles_table() {
   static const TableLayout k{
       .placeholder = u"vVeiculosOrcTabela",
-      .columns = {{u"Tipo", 65, text(u"Tipo")},
-                  {u"Cor", 50, text(u"Cor")},
-                  {T("Combustível"), 45, text(T("Combustível"))},
-                  {u"Marca/Modelo", 120, text(u"Modelo")},
-                  {u"Chassi", 95, text(u"Chassis")},
+      .columns = {{u"Tipo", 55, text(u"Tipo")},
+                  {u"Cor", 45, text(u"Cor")},
+                  {T("Combustível"), 65, text(T("Combustível"))},
+                  {u"Marca/Modelo", 105, text(u"Modelo")},
+                  {u"Chassi", 100, text(u"Chassis")},
                   {u"Renavam", 65, text(u"Renavam")},
                   {u"Placa", 50, text(u"Placa")},
                   {u"Ano", 35, text(u"Ano")}},
@@ -279,7 +279,7 @@ const TableLayout& approved_budget_vehicles_table() {
 const TableLayout& registered_services_table() {
   static const TableLayout k{
       .placeholder = u"vTabelaServADCadastro",
-      .columns = {{u"Quantidade", 60, text(u"")},
+      .columns = {{u"Quantidade", 70, text(u"")},
                   {T("Serviço Contratado"), 220, text(u"")},
                   {T("Valor Unitário"), 80, text(u"")},
                   {u"Valor Total", 80, text(u"")}},

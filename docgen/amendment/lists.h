@@ -1,7 +1,7 @@
 // The amendment's own lists and tables, as declarations: what the originating budget adds
 // and withdraws (products, services, vehicles), the customer's active vehicles, the
-// vehicle service changes, the services before and after the amendment, and the Word
-// tables of the amendment.
+// vehicle service changes, the services before and after the amendment, and the tables of
+// the amendment (put in on both suites: Word tables, Writer text tables).
 #pragma once
 
 #include <vector>
@@ -47,14 +47,14 @@ struct ServiceListLayout {
 };
 const std::vector<ServiceListLayout>& service_lists();
 
-// ---- Word tables ----------------------------------------------------------------------------
+// ---- tables ---------------------------------------------------------------------------------
 const TableLayout& added_products_table(bool lent);
 const TableLayout& withdrawn_products_table(bool lent);
 const TableLayout& vehicle_services_table();          // vServAdVeiculoTabela
 const TableLayout& services_by_vehicle_table();       // vVeiculoServAdTabela
 const TableLayout& approved_budget_vehicles_table();  // vVeiculosOrcTabela
-// Both suites: the registered services and the services with their total, built from the
-// services comparison.
+// The registered services and the services with their total, built from the services
+// comparison.
 const TableLayout& registered_services_table();  // vTabelaServADCadastro
 const TableLayout& services_table();             // vTabelaServAD
 

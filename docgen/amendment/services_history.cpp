@@ -82,7 +82,7 @@ ServicesComparison compare_services(const Variant& conn, const ComparisonInput& 
     ServiceRow r;
     r.code = static_cast<int32_t>(number(*current, T("CodServiço")));
     r.name = key_text(current->field(T("Serviço")));
-    r.quantity = number(*current, u"Quantidade");
+    r.quantity_before = r.quantity = number(*current, u"Quantidade");
     r.before = r.after = number(*current, T("ValorServiço"));
     r.current = true;
     c.add(std::move(r));
@@ -92,6 +92,10 @@ ServicesComparison compare_services(const Variant& conn, const ComparisonInput& 
   auto take = [&](ServiceRow& r, double before, double after) {
     if (!in.contract_signed) r.before = before;
     r.after = after;
+  };
+  auto take_quantity = [&](ServiceRow& r, double before, double after) {
+    if (!in.contract_signed) r.quantity_before = before;
+    r.quantity = after;
   };
   if (history.found) {
     if (ServiceRow* monthly = c.find(kMonthlyRow)) {
@@ -105,9 +109,10 @@ ServicesComparison compare_services(const Variant& conn, const ComparisonInput& 
     for (const HistoryValues::Service& s : history.services) {
       if (ServiceRow* r = c.find(s.code)) {
         take(*r, s.before, s.after);
-        r->quantity = s.quantity_after;
+        take_quantity(*r, s.quantity_before, s.quantity_after);
       } else {
-        c.add(ServiceRow{s.code, s.name, s.quantity_after, s.before, s.after, false});
+        c.add(ServiceRow{s.code, s.name, s.quantity_before, s.quantity_after, s.before, s.after,
+                         false});
       }
     }
   }
@@ -178,7 +183,7 @@ void build_service_lists(const ServicesComparison& c, ListSet& lists) {
       if (!takes(r)) continue;
       // The customer's own list shows what the customer has now.
       if (l.rows == ServiceRows::Customer) {
-        out.add(bullet + r.name + u"\t" + count(r.quantity) + u"\t" + currency(r.before));
+        out.add(bullet + r.name + u"\t" + count(r.quantity_before) + u"\t" + currency(r.before));
       } else {
         out.add(bullet + cells(r));
       }
@@ -206,7 +211,7 @@ TableContent registered_services(const ServicesComparison& c) {
   }
   if (monthly) add(u"MONITORAMENTO MENSAL", 1, monthly->before);
   if (loan) add(T("LOCAÇÃO DE EQUIPAMENTOS"), 1, loan->before);
-  for (const ServiceRow* r : services) add(r->name, r->quantity, r->before);
+  for (const ServiceRow* r : services) add(r->name, r->quantity_before, r->before);
   return table_of_rows(registered_services_table(), std::move(rows));
 }
 
@@ -215,7 +220,7 @@ TableContent services_with_total(const ServicesComparison& c) {
   double sum = 0;
   for (const ServiceRow& r : c.rows()) {
     if (!r.current || r.synthetic()) continue;
-    rows.push_back({r.name, count(r.quantity), plain(r.before)});
+    rows.push_back({r.name, count(r.quantity_before), plain(r.before)});
     sum += r.before;
   }
   if (!rows.empty()) rows.push_back({u"Total", u"", plain(sum)});

@@ -38,11 +38,12 @@ HistoryValues history_routine(const Variant& conn, TextView cod_aditivo);
 inline constexpr int32_t kMonthlyRow = -1;  // "**MONITORAMENTO MENSAL"
 inline constexpr int32_t kLoanRow = -2;     // "*LOCAÇÃO/COMODATO"
 
-// One row of the comparison: its five columns and where it came from.
+// One row of the comparison: the service, its quantity and value before and after the
+// amendment, and where it came from.
 struct ServiceRow {
   int32_t code = 0;
   Text name;
-  double quantity = 0;  // after the amendment
+  double quantity_before = 0, quantity = 0;  // quantity: after the amendment
   double before = 0;
   double after = 0;
 

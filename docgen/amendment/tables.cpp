@@ -1,5 +1,5 @@
-// The amendment's tables. Those of Word (Suites::WordOnly) are built in the data pass and
-// put in place by the Word application only; the two service tables go in on both suites.
+// The amendment's tables, built in the data pass: Word puts each in as a table at its
+// placeholder, Writer as a text table found through a search descriptor.
 #include "core/convert.h"
 #include "docgen/amendment/data_pass.h"
 #include "docgen/amendment/lists.h"
