@@ -6,11 +6,13 @@
 
 #include <filesystem>
 
+#include "component/registry.h"
 #include "core/convert.h"
 #include "docgen/amendment/amendment.h"
 #include "docgen/frame/pipeline.h"
 #include "platform/db/db.h"
 #include "testing/documents.h"
+#include "testing/s3rver.h"
 #include "testing/testing.h"
 
 namespace orvane::docgen {
@@ -196,6 +198,33 @@ TEST_F(AmendmentDocuments, KeepWordUnlessAPdfIsForced) {
   r = run(1042, 1, "Aditivo.docx", Route::Word, {}, true);
   EXPECT_EQ(to_utf8(r.result),
             (documents() / "0001042-ADT1-Ana LUcia Bertolini Cardoso.pdf").string());
+}
+
+// A unit that keeps its files in storage: the template comes from there, the amendment is
+// written beside the fetched copy (no counter) and stored there too.
+TEST_F(AmendmentDocuments, StorageSwitchWritesBesideTheWorkingCopyAndStoresTheFile) {
+  orvane::testing::S3rver s3;
+  if (s3.absent()) GTEST_SKIP() << s3.problem();
+  ASSERT_TRUE(s3.running()) << s3.problem();
+  execute(
+      ("Update Unidades Set S3Ativo=1, UrlAmbienteS3='" + s3.endpoint() + "' Where CodUnidade=301")
+          .c_str());
+  const fs::path local = dir_.path() / "modelos" / "Aditivo.docx";
+  ObjectPtr store = component::create_object(u"Tesmar.Orvane.OrvaneArquivos", nullptr);
+  call(store, u"SalvarArquivo",
+       {Variant(from_utf8(s3.endpoint())), Variant(Text(u"S3RVER")), Variant(Text(u"S3RVER")),
+        Variant(from_utf8(local.string())), Variant(from_utf8(local.string()))});
+  fs::remove(local);  // only the stored template is there to be used
+
+  Run r = run(1063, 1, "Aditivo.docx");
+  ASSERT_TRUE(r.messages.empty()) << to_utf8(r.messages[0].text);
+  const fs::path produced(to_utf8(r.result));
+  EXPECT_EQ(produced.filename(), "0001063-ADT1-TRANSPORTADORA RIO PARDO LTDA.pdf");
+  EXPECT_EQ(produced.parent_path().string() + "/", temporary_folder().str());
+  // The store keeps the key without its leading "/".
+  const fs::path key = (dir_.path() / "Arquivos Campinas" / produced.filename()).relative_path();
+  EXPECT_TRUE(fs::exists(s3.object_file(key.string())));
+  EXPECT_NE(pdf_text(produced).find("com a redução de R$ 10,00"), std::string::npos);
 }
 
 TEST_F(AmendmentDocuments, FailuresReportAndLeaveNoFile) {
