@@ -194,7 +194,7 @@ fs::path copy_amendment_template(Fixture& f, const char* ext) {
   return to;
 }
 
-const AmendmentKeys kCarrierAmendment{1063, 1, Date()};
+const AmendmentKeys kCarrierAmendment{1063, 1, Variant::Missing()};
 
 void BM_AmendmentData(benchmark::State& state) {
   Fixture& f = fixture();

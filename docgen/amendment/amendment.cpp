@@ -479,7 +479,7 @@ namespace {
 
 Text run_amendment(const ContextPtr& ctx, const Variant& conn, int32_t unit, int32_t company,
                    int32_t cod_cliente, Text& contrato, int32_t num_aditivo, bool visualiza,
-                   int16_t copias, bool forca_pdf, Date data_contrato, Route member) {
+                   int16_t copias, bool forca_pdf, const Variant& data_contrato, Route member) {
   Generation g(ctx, conn, unit, company, contrato, visualiza, copias, forca_pdf);
   Amendment amendment(AmendmentKeys{cod_cliente, num_aditivo, data_contrato});
   return member == Route::Word ? run_word_member(declaration(), amendment, g)
@@ -490,14 +490,14 @@ Text run_amendment(const ContextPtr& ctx, const Variant& conn, int32_t unit, int
 
 Text GeraAditivo(const ContextPtr& ctx, const Variant& connorvane, int32_t cod_unidade,
                  int32_t cod_empresa, int32_t cod_cliente, Text& contrato, int32_t num_aditivo,
-                 bool visualiza, int16_t copias, bool forca_pdf, Date data_contrato) {
+                 bool visualiza, int16_t copias, bool forca_pdf, const Variant& data_contrato) {
   return run_amendment(ctx, connorvane, cod_unidade, cod_empresa, cod_cliente, contrato,
                        num_aditivo, visualiza, copias, forca_pdf, data_contrato, Route::Word);
 }
 
 Text GeraAditivoOpen(const ContextPtr& ctx, const Variant& connorvane, int32_t cod_unidade,
                      int32_t cod_empresa, int32_t cod_cliente, Text& contrato, int32_t num_aditivo,
-                     bool visualiza, int16_t copias, bool forca_pdf, Date data_contrato) {
+                     bool visualiza, int16_t copias, bool forca_pdf, const Variant& data_contrato) {
   return run_amendment(ctx, connorvane, cod_unidade, cod_empresa, cod_cliente, contrato,
                        num_aditivo, visualiza, copias, forca_pdf, data_contrato, Route::Writer);
 }
@@ -515,7 +515,7 @@ void add_amendment_members(component::MemberTable& t) {
       ref(u"Visualiza", VarType::Boolean),
       ref(T("Cópias"), VarType::Integer),
       opt(T("ForçaPDF"), VarType::Boolean, Variant(false)),
-      opt(u"DataContrato", VarType::Date, Variant(Date())),
+      opt(u"DataContrato", VarType::Variant),
   };
   for (Route member : {Route::Word, Route::Writer}) {
     t.method(
@@ -524,7 +524,7 @@ void add_amendment_members(component::MemberTable& t) {
           Text contrato = a[4].text();
           Text result = run_amendment(context_of(self), a[0], a[1].lng(), a[2].lng(), a[3].lng(),
                                       contrato, a[5].lng(), a[6].boolean(), a[7].integer(),
-                                      a[8].boolean(), a[9].date(), member);
+                                      a[8].boolean(), a[9], member);
           a[4] = Variant(std::move(contrato));
           return Variant(std::move(result));
         },

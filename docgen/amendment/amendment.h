@@ -26,11 +26,11 @@ inline constexpr const char16_t* kStandardAmendmentTemplate = u"AdditiveLGPD.dll
 Text GeraAditivo(const ContextPtr& ctx, const Variant& connorvane, int32_t cod_unidade,
                  int32_t cod_empresa, int32_t cod_cliente, Text& contrato, int32_t num_aditivo,
                  bool visualiza, int16_t copias, bool forca_pdf = false,
-                 Date data_contrato = Date());
+                 const Variant& data_contrato = Variant::Missing());
 Text GeraAditivoOpen(const ContextPtr& ctx, const Variant& connorvane, int32_t cod_unidade,
                      int32_t cod_empresa, int32_t cod_cliente, Text& contrato, int32_t num_aditivo,
                      bool visualiza, int16_t copias, bool forca_pdf = false,
-                     Date data_contrato = Date());
+                     const Variant& data_contrato = Variant::Missing());
 
 // The file name of an amendment, without its folder: the customer code "0000000", "-ADT",
 // the amendment number, "-", the first 50 characters of the customer's name without
@@ -42,7 +42,7 @@ Text amendment_file_name(int32_t cod_cliente, int32_t num_aditivo, TextView nome
 struct AmendmentKeys {
   int32_t cod_cliente = 0;
   int32_t num_aditivo = 0;
-  Date data_contrato;
+  Variant data_contrato;  // DataContrato: Missing when not given
 };
 
 // The data pass and the two applications on their own (tests and the benchmark call them

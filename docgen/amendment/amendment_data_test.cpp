@@ -32,7 +32,7 @@ class AmendmentData : public ::testing::Test {
 
   DocumentData read(int32_t customer, int32_t number, int32_t unit = 301) {
     Generation g(ctx_.ctx, db::as_variant(connection_), unit, 1, layout_, false, 0);
-    return read_amendment(g, AmendmentKeys{customer, number, Date()});
+    return read_amendment(g, AmendmentKeys{customer, number, Variant::Missing()});
   }
   void run(const char* sql) { connection_->execute(from_utf8(sql)); }
 
