@@ -98,12 +98,7 @@ void record_routine(DataPass& p) {
 
   // The customer's company, under "EMP.".
   const Text company = sql_key(field_or_null(*p.cli, u"Empresa"));
-  db::RecordsetPtr emp = p.read(
-      T("Select CodEmpresa, RazãoSocial, Fantasia, CGC, InscriçãoEstadual, Endereço, Bairro, "
-        "Município, UF, Telefone, CEP, Gerente, Email, InscriçãoMunicipal, CPFRespEmpresa, "
-        "Gerente, Case Isnull(CidadeForo,'') When '' Then Município Else CidadeForo End As "
-        "CidadeForo From Empresas Where CodEmpresa=") +
-      company);
+  db::RecordsetPtr emp = p.read(amendment_sql::company(company));
   AdicionaCamposLista(*emp, u"EMP.", t);
 
   add_acceptance_record(g.conn, t, p.adt->field(u"idAceite"));
@@ -150,17 +145,17 @@ ProductTotals product_totals(const DataPass& p) {
   return s;
 }
 
-// "OS SEGUINTES VEÍCULOS SERÃO ..." followed by "plate - model" of each vehicle, "; "
-// between them; "" without vehicles.
-Text vehicles_text(TextView heading, db::Recordset& vehicles) {
-  Text list;
-  if (vehicles.record_count() > 0) {
-    for (vehicles.move_first(); !vehicles.eof(); vehicles.move_next()) {
-      if (!list.empty()) list += u"; ";
-      list += key_text(vehicles.field(u"Placa")) + u" - " + key_text(vehicles.field(u"Modelo"));
-    }
-  }
-  return list.empty() ? Text() : Text(heading) + list;
+// "plate - model" of the current vehicle.
+Text plate_and_model(const db::Recordset& vehicle) {
+  return key_text(vehicle.field(u"Placa")) + u" - " + key_text(vehicle.field(u"Modelo"));
+}
+
+// "OS SEGUINTES VEÍCULOS SERÃO ..." followed by the vehicles, "; " between them; "" without
+// vehicles.
+Text vehicles_sentence(TextView heading, const std::vector<Text>& vehicles) {
+  Text out;
+  for (const Text& v : vehicles) out += (out.empty() ? Text(heading) : Text(u"; ")) + v;
+  return out;
 }
 
 // The vehicles the budget removes, each as it is registered.
@@ -233,18 +228,14 @@ void amendment_placeholders(DataPass& p, double active_vehicles_total) {
 
   add(u"vValorVeiculosAtivos", currency(active_vehicles_total));
   add(u"vExtensoValorVeiculosAtivos", words(active_vehicles_total));
-  const double budget_vehicles = number_or_zero(funcs::DSum(
-      g.conn,
-      T("Isnull(ValorRastreamento,0) + Isnull(ValorLocação,0) + Isnull(ValorSeguro,0) + "
-        "Isnull(ValorAssistência,0) + Isnull(ValorBloqueio,0)"),
-      T("OrçamentosVeículos"), T("Planílha=") + p.budget_key));
+  const double budget_vehicles =
+      number_or_zero(funcs::DSum(g.conn, amendment_sql::budget_vehicles_value(),
+                                 T("OrçamentosVeículos"), T("Planílha=") + p.budget_key));
   add(u"vValorVeiculos2", money(budget_vehicles));
   add(u"vExtensoValorVeiculos2", words(budget_vehicles));
-  const double budget_monthly = number_or_zero(funcs::Dlookup(
-      g.conn,
-      T("Isnull(VeiculosMensal,0) + Isnull(VeículosSeguro,0) + Isnull(VeículosAssistência,0) + "
-        "Isnull(VeículosComodato,0)"),
-      T("Orçamentos"), T("Planílha=") + p.budget_key));
+  const double budget_monthly =
+      number_or_zero(funcs::Dlookup(g.conn, amendment_sql::budget_vehicle_totals(), T("Orçamentos"),
+                                    T("Planílha=") + p.budget_key));
   add(u"vValorVeiculos", money(budget_monthly));
   add(u"vExtensoValorVeiculos", words(budget_monthly));
 
@@ -256,16 +247,15 @@ void amendment_placeholders(DataPass& p, double active_vehicles_total) {
   add(u"vADTQtRetComodato", key_text(Format(Variant(products.withdrawn_loan_quantity), u"0")));
   add(u"vADTValorRetComodato", money(products.withdrawn_loan_value));
 
-  db::RecordsetPtr added = p.read(amendment_sql::added_vehicles(p.budget_key));
-  add(u"vPlacasIncluir", vehicles_text(T("OS SEGUINTES VEÍCULOS SERÃO ACRESCENTADOS: "), *added));
-  Text removed;
+  std::vector<Text> added, removed;
+  db::RecordsetPtr in = p.read(amendment_sql::added_vehicles(p.budget_key));
+  for (; !in->eof(); in->move_next()) added.push_back(plate_and_model(*in));
   for (const db::RecordsetPtr& v : removed_vehicles(p)) {
-    if (v->eof()) continue;
-    removed += (removed.empty() ? Text() : Text(u"; ")) + key_text(v->field(u"Placa")) + u" - " +
-               key_text(v->field(u"Modelo"));
+    if (!v->eof()) removed.push_back(plate_and_model(*v));
   }
-  add(u"vPlacasRetirar",
-      removed.empty() ? Text() : T("OS SEGUINTES VEÍCULOS SERÃO REMOVIDOS: ") + removed);
+  add(u"vPlacasIncluir",
+      vehicles_sentence(T("OS SEGUINTES VEÍCULOS SERÃO ACRESCENTADOS: "), added));
+  add(u"vPlacasRetirar", vehicles_sentence(T("OS SEGUINTES VEÍCULOS SERÃO REMOVIDOS: "), removed));
 
   const double loan = number(*p.adt, u"NovoComodato");
   add(u"vSomaComodato", loan == 0 ? T("Não Contratado") : u"R$ " + money(loan));

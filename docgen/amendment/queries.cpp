@@ -20,6 +20,14 @@ Text amendment(TextView cod_cliente, TextView num_aditivo) {
          Text(cod_cliente) + u" And NumAditivo=" + Text(num_aditivo);
 }
 
+Text company(TextView cod_empresa) {
+  return T("Select CodEmpresa, RazãoSocial, Fantasia, CGC, InscriçãoEstadual, Endereço, Bairro, "
+           "Município, UF, Telefone, CEP, Gerente, Email, InscriçãoMunicipal, CPFRespEmpresa, "
+           "Gerente, Case Isnull(CidadeForo,'') When '' Then Município Else CidadeForo End As "
+           "CidadeForo From Empresas Where CodEmpresa=") +
+         Text(cod_empresa);
+}
+
 Text post(TextView cod_posto) {
   return u"Select * From ClientesPostos Where CodInterno=" + Text(cod_posto);
 }
@@ -44,18 +52,16 @@ Text originating_budget(TextView planilha) {
   return T("Select * From Orçamentos Where Planílha=") + Text(planilha);
 }
 
-Text budget_vehicles_value(TextView planilha) {
-  return T("Select Sum(Isnull(ValorRastreamento,0) + Isnull(ValorLocação,0) + "
-           "Isnull(ValorSeguro,0) + Isnull(ValorAssistência,0) + Isnull(ValorBloqueio,0)) As "
-           "Valor From OrçamentosVeículos Where Planílha=") +
-         Text(planilha);
+Text budget_vehicles_value() {
+  return T(
+      "Isnull(ValorRastreamento,0) + Isnull(ValorLocação,0) + Isnull(ValorSeguro,0) + "
+      "Isnull(ValorAssistência,0) + Isnull(ValorBloqueio,0)");
 }
 
-Text budget_vehicle_totals(TextView planilha) {
-  return T("Select Isnull(VeiculosMensal,0) + Isnull(VeículosSeguro,0) + "
-           "Isnull(VeículosAssistência,0) + Isnull(VeículosComodato,0) As Valor From Orçamentos "
-           "Where Planílha=") +
-         Text(planilha);
+Text budget_vehicle_totals() {
+  return T(
+      "Isnull(VeiculosMensal,0) + Isnull(VeículosSeguro,0) + Isnull(VeículosAssistência,0) "
+      "+ Isnull(VeículosComodato,0)");
 }
 
 Text excluded_services(TextView cod_cliente) {

@@ -13,6 +13,8 @@ Text contract(TextView cod_cliente);
 Text first_vehicle(TextView cod_cliente);
 // The amendment when it is not cancelled.
 Text amendment(TextView cod_cliente, TextView num_aditivo);
+// The company of the customer (the contract's query of Empresas).
+Text company(TextView cod_empresa);
 Text post(TextView cod_posto);
 // The post's current services (those without an end date or ending later).
 Text post_services(TextView cod_posto);
@@ -21,11 +23,10 @@ Text post_services(TextView cod_posto);
 // The old value, the new value and the new tracking value of the amendment.
 Text new_tracking_value(TextView cod_aditivo);
 Text originating_budget(TextView planilha);
-// Sum of the tracking, rental, insurance, assistance and blocking values of the budget's
-// vehicles.
-Text budget_vehicles_value(TextView planilha);
-// The budget's monthly vehicle, insurance, assistance and loan values added up.
-Text budget_vehicle_totals(TextView planilha);
+// Looked up over the budget's vehicles (OrçamentosVeículos, summed) and on the budget
+// itself (Orçamentos): what its vehicles add to the monthly value.
+Text budget_vehicles_value();
+Text budget_vehicle_totals();
 Text excluded_services(TextView cod_cliente);
 Text vehicle_service_changes(TextView cod_aditivo);
 
