@@ -1,5 +1,7 @@
 // rtf2html3 inside the process, on WordPad-style documents of growing size: the time per
-// byte should stay flat up to 20 MB (the tokenizer never copies the rest of the text).
+// byte should stay flat up to 20 MB (the tokenizer never copies the rest of the text);
+// the same with well-formed output; and hostile input that opens the same format again
+// and again, whose time should grow with its size (4x the input in at most 5x the time).
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -82,6 +84,28 @@ void BM_rtf2html3(benchmark::State& state) {
                           static_cast<int64_t>(doc.size()));
 }
 BENCHMARK(BM_rtf2html3)->Arg(1)->Arg(2)->Arg(5)->Arg(10)->Arg(20)->Unit(benchmark::kMillisecond);
+
+void BM_rtf2html3_WellFormed(benchmark::State& state) {
+  const Text doc = make_document(static_cast<size_t>(state.range(0)) << 20);
+  orvane::rtf::Converter c;
+  for (auto _ : state) benchmark::DoNotOptimize(c.rtf2html3(doc, u"+WF"));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(doc.size()));
+}
+BENCHMARK(BM_rtf2html3_WellFormed)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond);
+
+// "\b x" again and again: past 1000 list entries bold is not opened again.
+void BM_rtf2html3_Hostile(benchmark::State& state) {
+  const size_t bytes = static_cast<size_t>(state.range(0)) << 20;
+  Text doc = u"{\\rtf1 ";
+  while (doc.size() < bytes) doc += u"\\b x";
+  doc += u"}";
+  orvane::rtf::Converter c;
+  for (auto _ : state) benchmark::DoNotOptimize(c.rtf2html3(doc));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(doc.size()));
+}
+BENCHMARK(BM_rtf2html3_Hostile)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

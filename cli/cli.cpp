@@ -5,6 +5,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -80,12 +81,35 @@ struct CallOptions {
   HostSettings settings;
 };
 
-std::string read_text_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+// A UTF-8 file as text.
+Text read_text_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) throw UsageError("cannot read " + path);
+  // Read in one piece when the size is known (a regular file), else as a stream.
+  const std::streamoff size = in.tellg();
+  if (size > 0) {
+    auto bytes = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(size));
+    in.seekg(0);
+    if (in.read(bytes.get(), size) && in.peek() == std::char_traits<char>::eof())
+      return from_utf8(std::string_view(bytes.get(), static_cast<size_t>(size)));
+    in.clear();
+  }
+  in.seekg(0);
   std::ostringstream ss;
   ss << in.rdbuf();
-  return ss.str();
+  return from_utf8(ss.str());
+}
+
+// Writes a text as UTF-8 a piece at a time, so a long result is never held twice more.
+void write_utf8(std::ostream& out, TextView text) {
+  constexpr size_t kPiece = 1 << 15;
+  while (!text.empty()) {
+    size_t n = std::min(kPiece, text.size());
+    // Never split a surrogate pair.
+    if (n < text.size() && text[n - 1] >= 0xD800 && text[n - 1] <= 0xDBFF) --n;
+    out << to_utf8(text.substr(0, n));
+    text.remove_prefix(n);
+  }
 }
 
 Date parse_iso_date(const std::string& s) {
@@ -155,7 +179,7 @@ class Invocation {
       }
     }
     if (a.rfind("@str:", 0) == 0) return from_utf8(after(5));
-    if (a.rfind("@file:", 0) == 0) return from_utf8(read_text_file(after(6)));
+    if (a.rfind("@file:", 0) == 0) return read_text_file(after(6));
     auto integer = [&](size_t n, const char* form, double lo, double hi) {
       double d = parse_point_number(after(n), form);
       if (d != static_cast<int64_t>(d) || d < lo || d > hi)
@@ -248,11 +272,15 @@ class Invocation {
       err_ << "orvane: " << to_utf8(m->name) << ": error " << failure->number() << ": "
            << to_utf8(failure->description()) << "\n";
     } else if (m->result != VarType::Empty || !result.is_empty()) {
-      out_ << plain(result) << "\n";
+      if (result.is_text())
+        write_utf8(out_, result.text());
+      else
+        out_ << plain(result);
+      out_ << "\n";
     }
     out_.flush();
     if (failure) return 3;
-    prev_ = result;
+    prev_ = std::move(result);
     return 0;
   }
 

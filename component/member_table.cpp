@@ -58,7 +58,7 @@ Text arg_label(const Member& m, size_t i) {
   return m.name + u": " + T("argument ") + m.params[i].name;
 }
 
-Variant bind_one(const Member& m, size_t i, const Variant& v) {
+Variant bind_one(const Member& m, size_t i, Variant v) {
   const Param& p = m.params[i];
   if (v.is_missing()) {
     if (!p.optional)
@@ -71,6 +71,8 @@ Variant bind_one(const Member& m, size_t i, const Variant& v) {
     return convert_to(p.default_value, p.type);
   }
   try {
+    // A value of the declared type is taken as it is (moved, when the caller gave it up).
+    if (p.type == VarType::Variant || v.type() == p.type) return v;
     return convert_to(v, p.type);
   } catch (const VbError& e) {
     throw BindError(e.number(), arg_label(m, i) + u": " + e.description() + u" (" +
@@ -109,12 +111,21 @@ Variant MemberTable::invoke(Object& self, TextView name, CallKind kind, std::vec
   }
   Args bound;
   bound.reserve(n);
-  for (size_t k = 0; k < n; ++k)
-    bound.push_back(bind_one(*m, k, source[k] < 0 ? Variant::Missing() : args[source[k]]));
+  for (size_t k = 0; k < n; ++k) {
+    if (source[k] < 0)
+      bound.push_back(bind_one(*m, k, Variant::Missing()));
+    else if (bound_out)
+      bound.push_back(bind_one(*m, k, std::move(args[source[k]])));
+    else
+      bound.push_back(bind_one(*m, k, args[source[k]]));
+  }
   Variant result = m->fn(self, bound);
+  if (bound_out) {
+    *bound_out = std::move(bound);
+    return result;
+  }
   for (size_t k = 0; k < n; ++k)
     if (m->params[k].by_ref && source[k] >= 0) args[source[k]] = bound[k];
-  if (bound_out) *bound_out = std::move(bound);
   return result;
 }
 

@@ -84,7 +84,10 @@ class MemberTable {
   const std::vector<Enumeration>& enumerations() const { return enumerations_; }
 
   // `bound`, when given, receives the arguments as the member saw them after the call
-  // (omitted optionals with their defaults), one per declared parameter.
+  // (omitted optionals with their defaults, by-reference values as the member left them),
+  // one per declared parameter. The arguments are then moved out of `args` rather than
+  // copied, and nothing is written back into it: a caller that asks for `bound` reads the
+  // results there (large texts are not copied twice).
   Variant invoke(Object& self, TextView name, CallKind kind, std::vector<Variant>& args,
                  const std::vector<Text>& names, Args* bound_out = nullptr) const;
 

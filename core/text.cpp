@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/error.h"
+#include "core/memory.h"
 
 namespace orvane {
 namespace {
@@ -59,14 +60,24 @@ void require(bool ok) {
 Text from_utf8(std::string_view in) {
   Text out;
   out.reserve(in.size());
+  if (in.size() >= (size_t{4} << 20))
+    prefer_huge_pages(out.data(), out.capacity() * sizeof(char16_t));
   size_t i = 0;
   while (i < in.size()) {
     unsigned char c = static_cast<unsigned char>(in[i]);
     char32_t cp;
     int extra;
     if (c < 0x80) {
-      out.push_back(c);
-      ++i;
+      // A run of ASCII in one step (most text is).
+      size_t end = i + 1;
+      while (end < in.size() && static_cast<unsigned char>(in[end]) < 0x80) ++end;
+      const size_t at = out.size();
+      out.resize(at + (end - i));
+      std::transform(in.begin() + static_cast<std::ptrdiff_t>(i),
+                     in.begin() + static_cast<std::ptrdiff_t>(end),
+                     out.begin() + static_cast<std::ptrdiff_t>(at),
+                     [](char b) { return static_cast<char16_t>(static_cast<unsigned char>(b)); });
+      i = end;
       continue;
     } else if ((c & 0xE0) == 0xC0) {
       cp = c & 0x1F;
@@ -116,6 +127,19 @@ std::string to_utf8(TextView in) {
   std::string out;
   out.reserve(in.size());
   for (size_t i = 0; i < in.size(); ++i) {
+    if (in[i] < 0x80) {
+      // A run of ASCII in one step (most text is).
+      size_t end = i + 1;
+      while (end < in.size() && in[end] < 0x80) ++end;
+      const size_t at = out.size();
+      out.resize(at + (end - i));
+      std::transform(in.begin() + static_cast<std::ptrdiff_t>(i),
+                     in.begin() + static_cast<std::ptrdiff_t>(end),
+                     out.begin() + static_cast<std::ptrdiff_t>(at),
+                     [](char16_t u) { return static_cast<char>(u); });
+      i = end - 1;
+      continue;
+    }
     char32_t c = in[i];
     if (c >= 0xD800 && c <= 0xDBFF && i + 1 < in.size() && in[i + 1] >= 0xDC00 &&
         in[i + 1] <= 0xDFFF) {

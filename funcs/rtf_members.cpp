@@ -257,7 +257,7 @@ void add_converter_members(component::MemberTable& t) {
   t.method(
       u"rtf2html3", {ref(u"strRTF", kStr), opt(u"strOptions", kStr, Text())}, kStr,
       [](Object& self, Args& a) { return Variant(conv(self).rtf2html3(a[0].text(), a[1].text())); },
-      "Converts RTF to an HTML fragment (options +CR, +F=N, -FF, +I)");
+      "Converts RTF to an HTML fragment (options +CR, +F=N, -FF, +I, +WF well-formed)");
   t.method(
       u"ProcessWord", {ref(u"strWord", kStr)}, kNone,
       [](Object& self, Args& a) {

@@ -113,8 +113,18 @@ TEST(RtfCommand, ConvertsAFileThroughTheCommand) {
   auto r = run_command(orvane_bin() + " call FuncoesOrvane rtf2html3 @file:" + dir.str() +
                        "note.rtf @str:+CR");
   ASSERT_EQ(r.status, 0) << r.err;
+  // "\b0" queues the table again, so the second paragraph opens it too; "\cf0" closes the
+  // font and the table with it, and the table queued again mid-paragraph owes its closing
+  // tag at the end.
   EXPECT_EQ(r.out,
             "<b><table width=100%><tr><td align=\"center\">T&iacute;tulo</td></tr></table></b>"
+            "<br>\r\n<font color=\"#FF0000\"><table width=100%><tr><td align=\"center\">"
+            "Aten&ccedil;&atilde;o</td></tr></table></font> fim</td></tr></table>\n");
+  r = run_command(orvane_bin() + " call FuncoesOrvane rtf2html3 @file:" + dir.str() +
+                  "note.rtf @str:+CR+WF");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "<table width=100%><tr><td align=\"center\"><b>T&iacute;tulo</b></td></tr></table>"
             "<br>\r\n<font color=\"#FF0000\">Aten&ccedil;&atilde;o</font> fim\n");
 
   write_file(dir.path() / "bad.rtf", "{\\rtf1 \\cf3 x}");

@@ -65,6 +65,30 @@ TEST_F(RsExport, NullForClosedEmptyOrFinishedRecordsets) {
   }
 }
 
+TEST_F(RsExport, LargeRecordsetsGiveTheSameTextBothWays) {
+  // Enough rows for the direct reading to size its text after a sample, rows that grow past
+  // that estimate, values longer than the writer's staging buffer, and megabytes of cells
+  // (the recordset's large slabs).
+  conn_->run_script(
+      T("CREATE TABLE Grandes (Cod int, Texto varchar(8000), Valor money);"
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000) "
+        "INSERT INTO Grandes SELECT i, "
+        "CASE WHEN i % 5000 = 0 THEN replace(printf('%.9000c', 'x'), 'x', 'é{') "
+        "ELSE printf('%.*c', i / 100, 'a') || ' Ação' END, i * 1.25 FROM n;"));
+  const char* sql = "SELECT Cod, Texto, Valor FROM Grandes ORDER BY Cod";
+  auto direct = query(sql);
+  const Text fast = rs_to_json(Variant(ObjectPtr(direct)));
+  EXPECT_TRUE(direct->eof());
+  const Text late = rs_to_json_late_bound(Variant(ObjectPtr(query(sql))));
+  ASSERT_GT(fast.size(), size_t{5} << 20);
+  EXPECT_TRUE(fast == late);
+  EXPECT_NE(fast.find(u"\"RecordCount\":\"30000\""), Text::npos);
+  // Reading every value once leaves the recordset able to give them again.
+  direct->move_first();
+  EXPECT_EQ(direct->field(1), query(sql)->field(1));
+  EXPECT_NE(direct->field(1).text().find(u"A\u00e7\u00e3o"), Text::npos);
+}
+
 TEST_F(RsExport, ThroughTheCommandLineAndBackInPython) {
   auto out = dir_.path() / "rs.json";
   auto r = testing::run_command(testing::orvane_bin() + " call --db " + path_ +

@@ -7,7 +7,7 @@ namespace {
 
 std::vector<Text> statuses(const CodeLists& l) {
   std::vector<Text> out;
-  for (const auto& e : l.codes()) out.push_back(e.status);
+  for (const auto& e : l.codes()) out.emplace_back(status_text(e.status));
   return out;
 }
 

@@ -4,12 +4,32 @@
 //
 // The converter reads the RTF word by word and keeps the formatting that is open in its
 // code lists, writing an opening tag only when text follows it. The result is an HTML
-// fragment (no html, head or body). A Converter keeps its lists, font state and public
-// fields between calls; it converts one text at a time and is used from one thread.
+// fragment (no html, head or body). A Converter keeps its lists, font state, colour and
+// font tables and public fields between calls; it converts one text at a time and is used
+// from one thread.
+//
+// By default the output is the one hosts have always kept, tag for tag: a format requested
+// again while open is opened again (`\b x\b y` gives `<b>x<b>y</b></b>`, and a note that
+// restates its font at every paragraph nests one font tag per paragraph), every closing tag
+// in the lists is written whether or not its opening tag went out, and nesting follows the
+// lists rather than the order of opening. Hosts compare new output with what they kept.
+//
+// Option "+WF" gives well-formed HTML instead, with the same text: every element is closed
+// in the reverse order of opening, no closing tag comes without its opening tag, no element
+// is empty, a format already open is not opened again, list items and alignment tables are
+// never inside inline formatting they did not start in, and "<", ">" and "&" in the text
+// are written as entities (the converter's own entities are kept).
+//
+// Bound on hostile input: once the active and pending lists together hold more than
+// kReopenBound entries, a format already open (or waiting to open) is not opened again,
+// and closing a format queues each format it interrupts once. The lists then stop growing
+// and the conversion stays linear. Ordinary notes stay far below the bound (a paragraph adds
+// at most one entry per format it restates).
 //
 // Usage:
 //   rtf::Converter c;
 //   Text html = c.rtf2html3(rtf, u"+CR");
+//   Text clean = c.rtf2html3(rtf, u"+WF");
 #pragma once
 
 #include <cstdint>
@@ -22,10 +42,12 @@ namespace orvane::rtf {
 
 class Converter {
  public:
+  static constexpr size_t kReopenBound = 1000;
+
   // The HTML of `rtf`, or `rtf` itself when it does not start with "{\rtf".
   // Options (anywhere in `options`): "+CR" a line break after every "<br>"; "+F=" and
   // digits the default font size (a size equal to it is not written); "-FF" ignore font
-  // face changes; "+I" accepted.
+  // face changes; "+WF" well-formed HTML (see above); "+I" accepted.
   // Fails with VbError 9 when a colour or font number is beyond its table, and VbError 6
   // when the default font size does not fit 16 bits.
   Text rtf2html3(TextView rtf, TextView options = {});
@@ -64,13 +86,19 @@ class Converter {
   void read_options(TextView options);
   void control_word(TextView word);
   void text_word(TextView word);
-  bool is_open(TextView close) const;
   void open_format(TextView close, TextView open);
   void close_format(TextView close);
-  void set_font_part(Text& part, Text value);
+  // Rebuilds the font tag after a change of face, colour or size; with `open`, requests it.
+  void font_changed(bool open);
+  // Whether the lists are past the bound on hostile input (or well-formed output is asked
+  // for): a format already open is then not opened again.
+  bool no_reopen() const { return well_formed_ || lists_.entries() > kReopenBound; }
+  // Well-formed output: closes what the lists no longer hold, opens what they newly hold,
+  // and writes the pending break and the text in between.
+  void write_well_formed(TextView word);
+  Text close_all_well_formed();
   // Puts text back at the front of the line being read.
   void put_back(TextView text);
-  void load_line(TextView line);
 
   CodeLists lists_;
   std::vector<Text> color_table_;
@@ -100,6 +128,19 @@ class Converter {
   bool list_document_ = false;
   int16_t default_font_size_ = 0;
   bool font_faces_on_ = true;
+
+  // Well-formed output: the elements written and not yet closed, outermost first. A list
+  // item or alignment table belongs to the item or paragraph it was opened in.
+  struct Element {
+    Text code;
+    Text open;
+    bool group = false;
+    uint64_t epoch = 0;
+  };
+  bool well_formed_ = false;
+  std::vector<Element> elements_;
+  uint64_t item_epoch_ = 0;       // bumped when a list item ends
+  uint64_t paragraph_epoch_ = 0;  // bumped by \pard
 };
 
 }  // namespace orvane::rtf

@@ -455,6 +455,14 @@ const Variant& Recordset::field(int index) const {
   return cell(pos_, static_cast<size_t>(index));
 }
 
+Variant Recordset::peek_field(int index) const {
+  auto i = static_cast<size_t>(index);
+  if (open_ && edit_ == Edit::None && index >= 0 && i < fields_.size() && pos_ >= 0 && pos_ < rows_)
+    return cells_.peek(static_cast<size_t>(pos_) * fields_.size() + i, read_as_[i],
+                       fields_[i].sql_type);
+  return field(index);
+}
+
 void Recordset::add_new() {
   require_open();
   if (lock_ == LockType::ReadOnly || base_table_.empty())

@@ -151,6 +151,11 @@ class Recordset : public component::DispatchObject {
   // and the field is not assigned.
   const Variant& field(TextView name) const;
   const Variant& field(int index) const;
+  // The value of field `index` of the current row, converted without being kept (for
+  // reading each value once). The same value and errors as field(index).
+  Variant peek_field(int index) const;
+  // The current row's position (0 = first; record_count() past the last).
+  int64_t position() const { return pos_; }
 
   // Row changes (the recordset must come from a one-table query opened with a lock
   // type other than read-only): add_new() starts a new row, set_field() assigns (also

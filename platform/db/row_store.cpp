@@ -1,7 +1,11 @@
 #include "platform/db/row_store.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
+
+#include "core/memory.h"
 
 namespace orvane::db {
 
@@ -13,13 +17,35 @@ void RowStore::clear() {
   variant_blocks_.clear();
   cells_ = 0;
   cell_blocks_.clear();
-  byte_blocks_.clear();
+  big_values_.clear();
+  bytes_ = nullptr;
   byte_used_ = kByteBlock;
+  slabs_.clear();
+  slab_at_ = slab_end_ = nullptr;
+  next_slab_ = kFirstSlab;
+}
+
+char* RowStore::take(size_t n) {
+  n = (n + 15) & ~size_t{15};
+  if (static_cast<size_t>(slab_end_ - slab_at_) < n) {
+    const size_t size = std::max(next_slab_, n);
+    slabs_.push_back(std::make_unique_for_overwrite<char[]>(size));
+    slab_at_ = slabs_.back().get();
+    slab_end_ = slab_at_ + size;
+    if (size >= (size_t{4} << 20)) prefer_huge_pages(slab_at_, size);
+    next_slab_ = std::min(next_slab_ * 2, kLargestSlab);
+  }
+  char* p = slab_at_;
+  slab_at_ += n;
+  return p;
 }
 
 RowStore::Cell& RowStore::push() {
-  if (cells_ / kCellBlock >= cell_blocks_.size())
-    cell_blocks_.push_back(std::make_unique_for_overwrite<Cell[]>(kCellBlock));
+  if (cells_ / kCellBlock >= cell_blocks_.size()) {
+    Cell* block = std::launder(reinterpret_cast<Cell*>(take(kCellBlock * sizeof(Cell))));
+    std::uninitialized_default_construct_n(block, kCellBlock);
+    cell_blocks_.push_back(block);
+  }
   return at(cells_++);
 }
 
@@ -29,16 +55,15 @@ const char* RowStore::copy(const void* data, size_t n) {
   byte_used_ += byte_used_ & 1;
   char* out;
   if (n > kByteBlock / 4) {
-    // A large value gets a block of its own, kept before the block being filled.
-    auto big = std::make_unique_for_overwrite<char[]>(n);
-    out = big.get();
-    byte_blocks_.insert(byte_blocks_.end() - (byte_blocks_.empty() ? 0 : 1), std::move(big));
+    // A large value gets a block of its own.
+    big_values_.push_back(std::make_unique_for_overwrite<char[]>(n));
+    out = big_values_.back().get();
   } else {
     if (byte_used_ + n > kByteBlock) {
-      byte_blocks_.push_back(std::make_unique_for_overwrite<char[]>(kByteBlock));
+      bytes_ = take(kByteBlock);
       byte_used_ = 0;
     }
-    out = byte_blocks_.back().get() + byte_used_;
+    out = bytes_ + byte_used_;
     byte_used_ += n;
   }
   std::memcpy(out, data, n);
@@ -110,6 +135,29 @@ const Variant& RowStore::convert(Cell& c, AdoType as, const SqlType& declared) c
   c.index = make_variant(stored_value(raw, as, declared));
   c.kind = RawValue::Kind::None;
   return variant(c.index);
+}
+
+Variant RowStore::peek(size_t cell, AdoType as, const SqlType& declared) const {
+  const Cell& c = at(cell);
+  RawValue raw;
+  raw.kind = c.kind;
+  switch (c.kind) {
+    case RawValue::Kind::None:
+      return variant(c.index);
+    case RawValue::Kind::Null:
+      return Variant::Null();
+    case RawValue::Kind::Int:
+      raw.i = c.i;
+      break;
+    case RawValue::Kind::Real:
+      raw.d = c.d;
+      break;
+    default:
+      raw.data = c.bytes;
+      raw.size = c.size;
+      break;
+  }
+  return stored_value(raw, as, declared);
 }
 
 void RowStore::set(size_t cell, Variant v) {

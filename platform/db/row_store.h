@@ -35,6 +35,9 @@ class RowStore {
     return convert(c, as, declared);
   }
   void set(size_t cell, Variant v);
+  // The same value without keeping it: for reading every cell once, as an export does,
+  // without the store growing by a converted copy of each.
+  Variant peek(size_t cell, AdoType as, const SqlType& declared) const;
 
  private:
   struct Cell {
@@ -57,6 +60,10 @@ class RowStore {
   };
 
   Cell& at(size_t cell) const { return cell_blocks_[cell / kCellBlock][cell % kCellBlock]; }
+  // Memory for the cell and byte blocks, from slabs that grow with the store: a large
+  // recordset lives in a few large slabs (backed by huge pages where the system offers
+  // them), a small one in a small slab.
+  char* take(size_t n);
   Variant& variant(uint64_t i) const {
     return *std::launder(
         reinterpret_cast<Variant*>(&variant_blocks_[i / kVariantBlock][i % kVariantBlock]));
@@ -67,9 +74,16 @@ class RowStore {
   const Variant& convert(Cell& c, AdoType as, const SqlType& declared) const;
 
   size_t cells_ = 0;
-  std::vector<std::unique_ptr<Cell[]>> cell_blocks_;
-  std::vector<std::unique_ptr<char[]>> byte_blocks_;
-  size_t byte_used_ = kByteBlock;  // of the last block
+  std::vector<Cell*> cell_blocks_;                   // in slabs_
+  std::vector<std::unique_ptr<char[]>> big_values_;  // each too large for a byte block
+  char* bytes_ = nullptr;                            // the byte block being filled
+  size_t byte_used_ = kByteBlock;                    // of bytes_
+  std::vector<std::unique_ptr<char[]>> slabs_;
+  char* slab_at_ = nullptr;
+  char* slab_end_ = nullptr;
+  size_t next_slab_ = kFirstSlab;
+  static constexpr size_t kFirstSlab = 128 * 1024;
+  static constexpr size_t kLargestSlab = 8 << 20;
   mutable std::vector<std::unique_ptr<Slot[]>> variant_blocks_;
   mutable uint64_t variants_ = 0;
 };
