@@ -71,6 +71,24 @@ double number(const db::Recordset& rs, TextView name) {
 
 // ---- records ---------------------------------------------------------------------------
 
+// The amendment's guard post under "POSTO.", its monthly value in words and its current
+// services ("quantity description", ", " between them), as the contract shows a post.
+void post_routine(DataPass& p) {
+  const Text post_key = sql_key(p.adt->field(u"CodPosto"));
+  db::RecordsetPtr post = p.read(amendment_sql::post(post_key));
+  AdicionaCamposLista(*post, u"POSTO.", p.d.table);
+  p.d.table.add(u"vExtensoValorPosto",
+                Variant(in_words(*p.g.ctx, field_or_null(*post, u"ValorMensal"))));
+  Text services;
+  db::RecordsetPtr rs = p.read(amendment_sql::post_services(post_key));
+  for (; !rs->eof(); rs->move_next()) {
+    services += (services.empty() ? Text() : Text(u", ")) +
+                formatted(rs->field(u"Quantidade"), u"0") + u" " +
+                key_text(rs->field(T("Descrição")));
+  }
+  p.d.table.add(T("vPostosServiços"), Variant(services));
+}
+
 // The customer, the contract, the first vehicle, the amendment (refused when it is
 // cancelled or unknown), the company, the acceptance and the guard post, each under its
 // prefix.
@@ -103,8 +121,7 @@ void record_routine(DataPass& p) {
 
   add_acceptance_record(g.conn, t, p.adt->field(u"idAceite"));
 
-  db::RecordsetPtr post = p.read(amendment_sql::post(sql_key(p.adt->field(u"CodPosto"))));
-  AdicionaCamposLista(*post, u"POSTO.", t);
+  post_routine(p);
 }
 
 // ---- the amendment's own placeholders ------------------------------------------------------

@@ -142,6 +142,10 @@ TEST_F(AmendmentData, AmendmentPlaceholders) {
   EXPECT_EQ(r[u"vServAdExcluidos"], T("ASSISTÊNCIA 24H VEICULAR - 10/06/2026"));
   EXPECT_EQ(r[u"vSomaComodato"], T("Não Contratado"));
   EXPECT_EQ(r[u"POSTO.ValorMensal"], u"6.250,00");
+  EXPECT_EQ(r[u"vExtensoValorPosto"], u"Seis mil e duzentos e cinquenta reais");
+  // The post's services that have not ended.
+  EXPECT_EQ(r[T("vPostosServiços")],
+            u"2 VIGILANTE 12X36 DIURNO, 1 RONDA MOTORIZADA NOTURNA, 1 CONTROLADOR DE ACESSO");
   EXPECT_EQ(r[u"ACT.Ace_NomeAssinante"], u"GUSTAVO HENRIQUE PARDINI");
 
   // No date: today; a lower value: a negative difference; no signature date: no end date.
@@ -190,6 +194,7 @@ TEST_F(AmendmentData, ProductsServicesAndVehiclesOfTheOriginatingBudget) {
                                 "Não - Chassi: 9BD281A3DPYB45678 - Renavam: 01322457719 - "
                                 "Voltagem: 12V")});
   EXPECT_EQ(d.lists[u"vVeiculosAtivos"].count(), 3);
+  EXPECT_EQ(lines_of(d.lists[u"vVeiculos"]).back(), u"HMG7E54 - VW/DELIVERY 11.180\t2019\tBRANCA");
 }
 
 TEST_F(AmendmentData, ServiceTablesOfTheRegisteredServices) {

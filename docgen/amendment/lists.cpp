@@ -198,6 +198,9 @@ const std::vector<ListLayout>& active_vehicle_lists() {
                    total(T("ValorVeículo"))},
        .money = Money::Currency,
        .filter = vehicle_not_cancelled},
+      {.placeholder = u"vVeiculos",
+       .columns = {computed(plate_and_model), text(u"Ano"), text(u"Cor")},
+       .filter = vehicle_not_cancelled},
   };
   return k;
 }

@@ -24,7 +24,8 @@ const std::vector<ListLayout>& added_service_lists();
 const std::vector<ListLayout>& added_vehicle_lists();
 // Fed with the registered vehicles (GRVeículos) the budget removes.
 const std::vector<ListLayout>& removed_vehicle_lists();
-// The customer's active vehicles; one whose cancellation is confirmed is left out.
+// The customer's active vehicles (vVeiculosAtivos, vVeiculos); one whose cancellation is
+// confirmed is left out.
 const std::vector<ListLayout>& active_vehicle_lists();
 const std::vector<ListLayout>& vehicle_service_change_lists();
 
