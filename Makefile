@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # Where `make demo` writes the demo database and the documents made from it.
 DEMO_OUT ?= $(BUILD)/demo-output
 
-.PHONY: all deps configure build test test-asan fuzz demo bench format clean
+.PHONY: all deps configure build test test-asan fuzz demo docs-picture bench format clean
 
 all: build
 
@@ -28,6 +28,10 @@ test: build
 
 demo: build
 	$(BUILD)/orvane demo --out $(DEMO_OUT)
+
+# The README's picture: the first pages of two demo documents, side by side.
+docs-picture: build
+	$(BUILD)/orvane demo --out $(DEMO_OUT) --picture docs/demo-documents.png
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. Unoptimised: it
 # builds in a third of the time, and the suite's time goes to LibreOffice, not to our code.

@@ -14,6 +14,7 @@
 #include "cli/cpp_header.h"
 #include "cli/demo_cmd.h"
 #include "cli/demo_db_cmd.h"
+#include "cli/gera_cmd.h"
 #include "cli/json_writer.h"
 #include "cli/python_module.h"
 #include "cli/sql_cmd.h"
@@ -32,7 +33,9 @@ const char* kUsage = R"(usage:
               [--word-version V] [--without word|writer|office] [--printer CMD] [--opener CMD]
               CLASS MEMBER [ARG...] [--then MEMBER [ARG...]]...
   orvane classes [CLASS | --cpp | --python | --pyi]
-  orvane demo [--out DIR]
+  orvane demo [--out DIR] [--picture PNG]
+  orvane gera KIND [KEY...] [--where SQL] --db URL --unit N --template PATH
+              [--company N] [--out DIR] [--jobs N] [--route word|writer] [OPTIONS]
   orvane demo-db PATH [--force] [--out DIR]
   orvane sql [--db URL] [--json] SQL
   orvane --help | --version
@@ -446,6 +449,7 @@ std::map<std::string, Subcommand>& subcommands() {
       {"classes", [](const auto& a, auto& out, auto&) { return cmd_classes(a, out); }},
       {"demo", cmd_demo},
       {"demo-db", cmd_demo_db},
+      {"gera", cmd_gera},
       {"sql", cmd_sql},
   };
   return table;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -131,8 +132,23 @@ bool write_database(const fs::path& path, const std::vector<SqlScript>& scripts,
   return true;
 }
 
+fs::path demo_picture_target(std::string_view name) {
+  if (name == "assinatura.jpg")
+    return fs::path("Arquivos Campinas") / "ORC0000020051-Assinatura.jpg";
+  return fs::path("Fotos") / std::string(name);
+}
+
 bool write_demo_database(const fs::path& path, const fs::path& folder, bool replace) {
-  return write_database(path, demo_scripts(), folder, replace);
+  if (!write_database(path, demo_scripts(), folder, replace)) return false;
+  const fs::path base = folder.empty() ? fs::absolute(path).parent_path() : fs::absolute(folder);
+  for (const DemoPicture& p : demo_pictures()) {
+    const fs::path target = base / demo_picture_target(p.name);
+    fs::create_directories(target.parent_path());
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
+    out.write(p.bytes.data(), static_cast<std::streamsize>(p.bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + target.string());
+  }
+  return true;
 }
 
 }  // namespace orvane::demo

@@ -23,10 +23,22 @@ const std::vector<SqlScript>& demo_scripts();
 
 inline constexpr std::string_view kFolderPlaceholder = "{{DEMO_OUT}}";
 
+// One embedded picture: its file name under demo/photos/ and its bytes.
+struct DemoPicture {
+  std::string_view name;
+  std::string_view bytes;
+};
+// The pictures the demo data name, in name order.
+const std::vector<DemoPicture>& demo_pictures();
+// Where a picture goes under the demo folder: the product photos (Produtos.Foto) in "Fotos/",
+// the signature of budget 20051 in unit 301's file folder.
+std::filesystem::path demo_picture_target(std::string_view name);
+
 // Writes the demo database at `path`, with the unit folders under `folder` (written without a
-// trailing separator; empty means the folder that holds `path`). An existing file is kept and
-// false returned unless `replace` is true. The database is built beside `path` and renamed into
-// place, so a failure never leaves a partial file at `path`.
+// trailing separator; empty means the folder that holds `path`), and the pictures it names
+// under the same folder. An existing file is kept and false returned unless `replace` is true.
+// The database is built beside `path` and renamed into place, so a failure never leaves a
+// partial file at `path`.
 // Throws std::runtime_error naming the script and line of a failing statement.
 bool write_demo_database(const std::filesystem::path& path,
                          const std::filesystem::path& folder = {}, bool replace = false);

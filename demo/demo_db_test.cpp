@@ -232,7 +232,7 @@ TEST(DemoDbCommand, WritesKeepsAndReplaces) {
   auto r = orvane::testing::run_command(bin + " demo-db '" + db + "'");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, db + "\n");
-  EXPECT_EQ(Reader(db).one("SELECT count(*) FROM Orçamentos"), "7");
+  EXPECT_EQ(Reader(db).one("SELECT count(*) FROM Orçamentos WHERE Planílha=20051"), "1");
 
   orvane::testing::write_file(db, "mine");
   r = orvane::testing::run_command(bin + " demo-db '" + db + "'");

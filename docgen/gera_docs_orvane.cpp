@@ -1,6 +1,7 @@
 #include "docgen/gera_docs_orvane.h"
 
 #include "docgen/amendment/amendment.h"
+#include "docgen/budget/budget.h"
 #include "docgen/frame/substitution.h"
 #include "docgen/trip_sheet/trip_sheet.h"
 
@@ -19,6 +20,7 @@ const component::MemberTable& GeraDocsOrvane::table() {
   static const component::MemberTable kTable = [] {
     component::MemberTable t(u"GeraDocsOrvane");
     add_trip_sheet_members(t);
+    add_budget_members(t);
     add_amendment_members(t);
     t.method(
         u"DocWordSubstLista",

@@ -9,7 +9,7 @@ PACKAGES=(
   libsqlite3-dev sqlite3 unixodbc unixodbc-dev odbcinst libsqliteodbc
   libzip-dev libpugixml-dev libcurl4-openssl-dev libssl-dev nlohmann-json3-dev libcli11-dev
   libreoffice-writer-nogui libreofficekit-dev
-  poppler-utils qpdf enscript ghostscript unrtf hyperfine
+  libpoppler-cpp-dev poppler-utils qpdf enscript ghostscript unrtf hyperfine
   nodejs npm python3 python3-venv
 )
 

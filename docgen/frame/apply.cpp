@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "docgen/frame/substitution.h"
+#include "docgen/frame/word_suite.h"
 
 namespace orvane::docgen {
 namespace {
@@ -33,6 +34,14 @@ bool wanted(const std::vector<Text>& names, const Text& placeholder) {
 
 void type_long_texts(const ObjectPtr& word, const std::vector<LongText>& texts) {
   for (const LongText& t : texts) word_long_text_pass(word, t.placeholder, t.value, t.upper_case);
+}
+
+void insert_word_pictures(const ObjectPtr& word, const std::vector<PicturePlaceholder>& pictures) {
+  for (const PicturePlaceholder& p : pictures) {
+    if (!word_suite::find_placeholder(word, p.placeholder)) continue;
+    word_suite::type_text(word, u"");
+    if (!p.file.empty()) resume_next([&] { word_suite::add_picture(word, p.file); });
+  }
 }
 
 void type_word_lists(const ObjectPtr& word, const ListSet& lists, const std::vector<Text>& order,

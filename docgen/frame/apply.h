@@ -14,6 +14,10 @@ namespace orvane::docgen {
 // Word: each long text typed whole at its placeholder's first occurrence.
 void type_long_texts(const ObjectPtr& word, const std::vector<LongText>& texts);
 
+// Word: each picture placeholder's first occurrence removed and, when it names a file, the
+// picture inserted there (a file that is not a picture is left out; the document goes on).
+void insert_word_pictures(const ObjectPtr& word, const std::vector<PicturePlaceholder>& pictures);
+
 // Word: the lists typed with DocWordSubstLista, first those of `order` (a document's fixed
 // list order, longer names before the shorter ones they begin with), then every other
 // declared list, longer names first; the whole sequence `times` times.

@@ -210,7 +210,8 @@ TEST_F(GeneratorRun, TablesAndListsInTheSavedDocuments) {
        {Variant(layout), Variant(int32_t{16})});
   call(g.word, u"Quit", {Variant(false)});
 
-  EXPECT_EQ(count_nodes(docx, "//w:tbl"), 3u);  // two groups, one table with a total row
+  EXPECT_EQ(count_nodes(docx, "//w:tbl"), 3u);         // two groups, one table with a total row
+  EXPECT_EQ(count_nodes(docx, "//w:tbl//w:tbl"), 0u);  // one under the other, not nested
   EXPECT_EQ(count_nodes(docx, "//w:tc/w:tcPr/w:gridSpan[@w:val='4']"), 2u);
   EXPECT_GE(count_nodes(docx, "//w:tcBorders/w:top[@w:val='single']"), 10u);
   auto lines = paragraphs(docx);

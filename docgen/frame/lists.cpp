@@ -103,6 +103,20 @@ const ListLines& ListSet::operator[](TextView placeholder) const {
   return *l;
 }
 
+// ---- context -------------------------------------------------------------------------------
+
+Text ListContext::group_of(const db::Recordset& rs) const {
+  const Variant g = group_value ? group_value(rs) : rs.field(group_field);
+  return g.is_null() || g.is_empty() ? Text() : CStr(g);
+}
+
+Variant Line::value(TextView name) const {
+  for (const auto& [n, v] : context_.values) {
+    if (n == name) return v;
+  }
+  return Variant();
+}
+
 // ---- cell texts ---------------------------------------------------------------------------
 
 Text money_text(const Variant& value, Money style) {
@@ -228,11 +242,10 @@ void ListBuilder::add(const db::Recordset& rs) {
     State& s = states_[i];
     if (!takes_line(l.lines, l.filter, line)) continue;
 
-    const bool groups = l.grouped && context_.grouping && !context_.group_field.empty();
+    const bool groups = l.grouped && context_.grouping && context_.groups_lines();
     if (groups) {
       if (!group_read) {
-        const Variant g = rs.field(context_.group_field);
-        group = g.is_null() ? Text() : CStr(g);
+        group = context_.group_of(rs);
         group_read = true;
       }
       if (!s.in_group || s.group != group) {

@@ -26,6 +26,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "core/context.h"
@@ -151,6 +152,15 @@ struct ListContext {
   std::function<LineFacts(const db::Recordset&)> facts;  // unset: every line charged
   Text group_field;                                      // the field that names a line's group
   bool grouping = false;  // grouped lists write group lines (e.g. more than one group)
+  // A record's group when no single field name reaches it (e.g. a computed column that has
+  // the name of a column before it); takes the place of `group_field` when set.
+  Variant (*group_value)(const db::Recordset&) = nullptr;
+  // Values of the whole document that computed columns read (Line::value).
+  std::vector<std::pair<Text, Variant>> values;
+
+  bool groups_lines() const { return !group_field.empty() || group_value != nullptr; }
+  // The group name of the current record ("" for Null).
+  Text group_of(const db::Recordset& rs) const;
 };
 
 // The builder's view of the current record.
@@ -163,6 +173,8 @@ class Line {
   bool rented() const { return facts_.rented; }
   bool charged() const { return facts_.charged; }
   const ListContext& context() const { return context_; }
+  // A document value of the context (Empty when it has none of that name).
+  Variant value(TextView name) const;
 
  private:
   const db::Recordset& rs_;

@@ -110,6 +110,43 @@ TEST_F(Lists, AListIsNeverCut) {
   EXPECT_THROW(lists[u"vOutra"], VbError);
 }
 
+// The group may come from a computed value (here the second of two columns of one name,
+// which a field name does not reach) and computed columns read the document's values.
+Variant last_group_column(const db::Recordset& rs) { return rs.field(rs.field_count() - 1); }
+Variant per_month(const Line& line) {
+  return Variant(CCur(Round(CDbl(line.field(T("TotalLíquido"))) / CDbl(line.value(u"Meses")), 2)));
+}
+
+TEST_F(Lists, GroupFromAComputedValueAndDocumentValues) {
+  const std::vector<ListLayout> layouts = {
+      {.placeholder = u"vMensal",
+       .columns = {text(T("Descrição")), computed(per_month, u"", Role::Total)},
+       .grouped = true}};
+  ListSet lists;
+  lists.declare(layouts);
+  auto rs = db_.query(
+      u"Select *, Case Grupo When 'ALARME' Then 'OUTROS' Else Grupo End As Grupo From Linhas "
+      u"Order By CodInterno");
+  ListContext context = item_context(db_, true);
+  context.group_field.clear();
+  context.group_value = last_group_column;
+  context.values = {{u"Meses", Variant(int32_t{12})}};
+  build_lists(*rs, layouts, lists, context);
+  EXPECT_EQ(lines_of(lists[u"vMensal"]),
+            (std::vector<Text>{u"OUTROS", u"Central de alarme\tR$ 70,83",
+                               u"Sensor infravermelho\tR$ 31,83", u"Total de OUTROS\tR$ 102,66",
+                               u"CFTV", T("Câmera bullet\tR$ 70,00"),
+                               u"Gravador 8 canais\tR$ 104,17", u"Total de CFTV\tR$ 174,17"}));
+
+  TableLayout table{.placeholder = u"vTabela",
+                    .columns = {{T("Descrição"), 100, text(T("Descrição"))},
+                                {u"Total", 50, total(T("TotalLíquido"))}},
+                    .grouped = true};
+  const TableContent content = build_table(*rs, table, context);
+  ASSERT_EQ(content.blocks.size(), 2u);
+  EXPECT_EQ(content.blocks[0].total_label, u"Total de OUTROS:");
+}
+
 TEST_F(Lists, TablesByGroupWithTotals) {
   auto rs = db_.items();
   const TableContent grouped = build_table(*rs, item_tables()[0], item_context(db_, true));

@@ -23,22 +23,22 @@ enum class WordOutput { Pdf, Doc };
 
 // Step 9 on Word: the PDF export from version 12 on, unless the document is kept as Word;
 // below that, with the flag, or when the export raises an error, a ".doc".
-WordOutput save_word_output(Generation& g, Generator& gen) {
+WordOutput save_word_output(Generation& g, Generator& gen, bool short_list) {
   if (!g.keep_word && word_suite::major_version(g.word) >= 12) {
     g.layout = gen.output_path(g, OutputKind::Pdf);
     const bool exported =
-        resume_next([&] { word_suite::export_pdf(g.word, g.layout, g.visualiza); });
+        resume_next([&] { word_suite::export_pdf(g.word, g.layout, g.visualiza, short_list); });
     if (exported) return WordOutput::Pdf;
     // An export that fails is not reported: the document is kept as ".doc" instead.
   }
   g.layout = gen.output_path(g, OutputKind::Doc);
   word_suite::save_doc(g.word, funcs::SeparaArquivo(g.layout, false),
-                       funcs::SeparaArquivo(g.layout, true));
+                       funcs::SeparaArquivo(g.layout, true), short_list);
   return WordOutput::Doc;
 }
 
-void print_word(Generation& g) {
-  word_suite::print(g.word, g.copias);
+void print_word(Generation& g, bool short_list) {
+  word_suite::print(g.word, g.copias, short_list);
   g.ctx->show(word_printing_message(), kInformation, u"Orvane");
 }
 
@@ -48,15 +48,15 @@ void quit_word(Generation& g) {
 }
 
 // Step 10 on Word.
-void finish_word(Generation& g, WordOutput output) {
+void finish_word(Generation& g, WordOutput output, bool short_list) {
   if (output == WordOutput::Pdf) {
     // With Visualiza the export itself opened the PDF.
-    if (!g.visualiza && g.copias > 0) print_word(g);
+    if (!g.visualiza && g.copias > 0) print_word(g, short_list);
     quit_word(g);
     return;
   }
   if (!g.visualiza && g.copias != 0) {
-    print_word(g);
+    print_word(g, short_list);
     quit_word(g);
     return;
   }
@@ -163,9 +163,9 @@ Text run(const GeneratorDeclaration& decl, Generator& gen, Generation& g, Route 
     if (g.route == Route::Word) {
       gen.apply_word(g, *data);
       gen.after_fill(g);
-      const WordOutput output = save_word_output(g, gen);
+      const WordOutput output = save_word_output(g, gen, decl.short_word_arguments);
       gen.after_save(g);
-      finish_word(g, output);
+      finish_word(g, output, decl.short_word_arguments);
     } else {
       gen.apply_writer(g, *data);
       gen.after_fill(g);

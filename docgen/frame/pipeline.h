@@ -37,11 +37,19 @@ struct LongText {
   bool upper_case = false;  // the found text compared in upper case
 };
 
+// A placeholder that Word replaces by a picture file: the placeholder is removed, and the
+// picture put in its place when `file` names one.
+struct PicturePlaceholder {
+  Text placeholder;
+  Text file;  // "" = only remove the placeholder
+};
+
 // What a data pass produces; each suite's application then puts it in the document.
 struct DocumentData {
   explicit DocumentData(int32_t table_rows) : table(table_rows) {}
   PlaceholderTable table;
   std::vector<LongText> long_texts;
+  std::vector<PicturePlaceholder> pictures;
   ListSet lists;
   std::vector<TableContent> tables;
   // The built table of `placeholder`, or nullptr.
@@ -91,6 +99,8 @@ struct GeneratorDeclaration {
   bool writer_429_names_writer = true;
   bool failure_quits_word = true;
   bool failure_closes_writer = false;
+  // Word's export, ".doc" save and printing with their shorter argument lists.
+  bool short_word_arguments = false;
 };
 
 enum class OutputKind { Pdf, Doc, Odt };

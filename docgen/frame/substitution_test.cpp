@@ -8,6 +8,8 @@
 
 #include "component/registry.h"
 #include "core/convert.h"
+#include "demo/demo_db.h"
+#include "docgen/frame/apply.h"
 #include "docgen/frame/pipeline.h"
 #include "docgen/frame/tables.h"
 #include "testing/documents.h"
@@ -225,6 +227,25 @@ TEST_F(Suites, TablePlaceholderOnWord) {
   EXPECT_FALSE(has_line(lines, "GHY6D42"));
   EXPECT_TRUE(has_line(lines, "Viaturas baixadas:  "));
   EXPECT_FALSE(has_line(lines, "vTabelaViaturas"));
+}
+
+// A picture placeholder: removed, and the picture in its place; a file that is not a picture
+// leaves only the removal.
+TEST_F(Suites, PicturePlaceholdersOnWord) {
+  const fs::path picture = dir_.path() / "foto.jpg";
+  const std::string_view jpeg = demo::demo_pictures().front().bytes;
+  orvane::testing::write_file(picture, jpeg);
+  orvane::testing::write_file(dir_.path() / "nota.jpg", "não é uma imagem");
+  ObjectPtr word = open_word();
+  insert_word_pictures(word, {{u"vTabelaBaixadas", from_utf8(picture.string())},
+                              {u"Des.Unidade", from_utf8(dir_.str() + "nota.jpg")},
+                              {u"vListaCondutores", u""}});
+  fs::path out = save_word(word);
+  EXPECT_EQ(count_nodes(out, "//w:drawing"), 1u);
+  auto lines = paragraphs(out);
+  EXPECT_TRUE(has_line(lines, "Viaturas baixadas: "));
+  EXPECT_TRUE(has_line(lines, "Relatório de frota da unidade "));
+  EXPECT_FALSE(has_line(lines, "vListaCondutores"));
 }
 
 TEST_F(Suites, TablePlaceholderOnWriter) {

@@ -47,7 +47,7 @@ TableContent build_table(db::Recordset& rs, const TableLayout& layout, const Lis
   content.layout = &layout;
   content.placeholder = layout.placeholder;
   const int totals = total_column(layout);
-  const bool groups = layout.grouped && !context.group_field.empty();
+  const bool groups = layout.grouped && context.groups_lines();
   double block_total = 0.0, grand = 0.0;
   Text group;
 
@@ -65,8 +65,7 @@ TableContent build_table(db::Recordset& rs, const TableLayout& layout, const Lis
       const Line line(rs, facts, context);
       if (!takes_line(layout.lines, layout.filter, line)) continue;
       if (groups) {
-        const Variant g = rs.field(context.group_field);
-        const Text name = g.is_null() ? Text() : CStr(g);
+        const Text name = context.group_of(rs);
         if (content.blocks.empty() || name != group) {
           close_block();
           content.blocks.emplace_back();
@@ -139,12 +138,25 @@ void type_word_cell(const ObjectPtr& word, const TableCell& cell) {
   }
 }
 
+// The six borders of the selected cell (a cell is selected as the table is walked), when the
+// layout has them. Set cell by cell, the selection never leaves the table's last cell, so the
+// next group's table goes under this one.
+void cell_borders(const ObjectPtr& word, const TableLayout& layout) {
+  if (!layout.borders) return;
+  if (layout.word_borders) {
+    layout.word_borders(word);
+  } else {
+    word_suite::set_borders(word, word_suite::wdLineStyleSingle);
+  }
+}
+
 void word_table(const ObjectPtr& word, const TableLayout& layout, const TableBlock& block) {
   const int32_t columns = static_cast<int32_t>(layout.columns.size());
   word_suite::add_table(word, columns);
   for (int32_t c = 0; c < columns; ++c) {
     const TableColumn& col = layout.columns[c];
     if (col.word_width > 0) word_suite::set_column_width(word, col.word_width);
+    cell_borders(word, layout);
     word_suite::set_bold(word, true);
     word_suite::type_text(word, col.heading);
     if (c + 1 < columns) word_suite::next_cell(word);
@@ -152,6 +164,7 @@ void word_table(const ObjectPtr& word, const TableLayout& layout, const TableBlo
   for (const std::vector<TableCell>& row : block.rows) {
     for (const TableCell& cell : row) {
       word_suite::next_cell(word);  // past the last cell this appends a row
+      cell_borders(word, layout);
       type_word_cell(word, cell);
     }
   }
@@ -163,15 +176,13 @@ void word_table(const ObjectPtr& word, const TableLayout& layout, const TableBlo
       word_suite::extend_cells(word, columns - 2);
       word_suite::merge_cells(word);
     }
+    cell_borders(word, layout);
     if (columns > 1) {
       word_suite::next_cell(word);
+      cell_borders(word, layout);
       word_suite::type_text(word, block.total_value);
     }
     word_suite::set_bold(word, false);
-  }
-  if (layout.borders) {
-    word_suite::select_table(word);
-    word_suite::set_borders(word, word_suite::wdLineStyleSingle);
   }
 }
 

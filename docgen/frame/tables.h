@@ -41,6 +41,9 @@ struct TableLayout {
   bool total_row = false;  // a last row "Total: " with the sum of the Total column
   bool borders = false;    // the six borders of every cell (Word)
   Suites suites = Suites::Both;
+  // The document's own routine for those borders, called with the whole table selected
+  // (default: single lines on all six).
+  void (*word_borders)(const ObjectPtr& word) = nullptr;
 };
 
 struct TableCell {

@@ -142,7 +142,17 @@ void select_table(const ObjectPtr& word) {
   call(as_object(call(selection(word), u"Tables", {Variant(int32_t{1})})), u"Select");
 }
 
-void export_pdf(const ObjectPtr& word, TextView path, bool open_after) {
+void export_pdf(const ObjectPtr& word, TextView path, bool open_after, bool short_list) {
+  if (short_list) {
+    invoke_named(
+        active_document(word), u"ExportAsFixedFormat",
+        {text(path), Variant(wdExportFormatPDF), Variant(open_after), Variant(int32_t{1}),
+         Variant(int32_t{1}), Variant(true), Variant(true), Variant(true), Variant(true),
+         Variant(false)},
+        {u"OutputFileName", u"ExportFormat", u"OpenAfterExport", u"From", u"To", u"IncludeDocProps",
+         u"KeepIRM", u"DocStructureTags", u"BitmapMissingFonts", u"UseISO19005_1"});
+    return;
+  }
   invoke_named(active_document(word), u"ExportAsFixedFormat",
                {text(path), Variant(wdExportFormatPDF), Variant(open_after), Variant(int32_t{0}),
                 Variant(int32_t{0}), Variant(int32_t{1}), Variant(int32_t{1}), Variant(int32_t{0}),
@@ -153,8 +163,12 @@ void export_pdf(const ObjectPtr& word, TextView path, bool open_after) {
                 u"DocStructureTags", u"BitmapMissingFonts", u"UseISO19005_1"});
 }
 
-void save_doc(const ObjectPtr& word, TextView folder, TextView file_name) {
+void save_doc(const ObjectPtr& word, TextView folder, TextView file_name, bool short_list) {
   call(word, u"ChangeFileOpenDirectory", {text(folder)});
+  if (short_list) {
+    invoke_named(active_document(word), u"SaveAs", {text(file_name)}, {u"FileName"});
+    return;
+  }
   invoke_named(
       active_document(word), u"SaveAs",
       {text(file_name), Variant(wdFormatDocument), Variant(false), text(u""), Variant(true),
@@ -164,7 +178,12 @@ void save_doc(const ObjectPtr& word, TextView folder, TextView file_name) {
        u"SaveFormsData", u"SaveAsAOCELetter"});
 }
 
-void print(const ObjectPtr& word, int16_t copies) {
+void print(const ObjectPtr& word, int16_t copies, bool short_list) {
+  if (short_list) {
+    invoke_named(word, u"PrintOut", {Variant(int32_t{copies}), Variant(true), Variant(true)},
+                 {u"Copies", u"Collate", u"Background"});
+    return;
+  }
   invoke_named(word, u"PrintOut",
                {text(u""), Variant(int32_t{0}), Variant(int32_t{0}), Variant(int32_t{copies}),
                 text(u""), Variant(int32_t{0}), Variant(true), Variant(true), Variant(false),

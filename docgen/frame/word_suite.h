@@ -66,11 +66,13 @@ void leave_table(const ObjectPtr& word);
 // Whole table selected (for the borders of every cell).
 void select_table(const ObjectPtr& word);
 
-// Output.
-void export_pdf(const ObjectPtr& word, TextView path, bool open_after);
+// Output. With `short_list` each call passes only the arguments some documents give
+// (export: file, format, opening, pages 1 to 1 and the document options; save: the file
+// name; print: copies, collation and background), leaving Word's defaults for the rest.
+void export_pdf(const ObjectPtr& word, TextView path, bool open_after, bool short_list = false);
 // A Word 97 ".doc": ChangeFileOpenDirectory to its folder, SaveAs by its bare name.
-void save_doc(const ObjectPtr& word, TextView folder, TextView file_name);
-void print(const ObjectPtr& word, int16_t copies);
+void save_doc(const ObjectPtr& word, TextView folder, TextView file_name, bool short_list = false);
+void print(const ObjectPtr& word, int16_t copies, bool short_list = false);
 // Closes the active window without saving and quits; errors ignored.
 void close_and_quit(const ObjectPtr& word);
 // Leaves Word open with the document in front of the user.
