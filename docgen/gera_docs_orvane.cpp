@@ -3,6 +3,7 @@
 #include "docgen/amendment/amendment.h"
 #include "docgen/budget/budget.h"
 #include "docgen/frame/substitution.h"
+#include "docgen/service_order/service_order.h"
 #include "docgen/trip_sheet/trip_sheet.h"
 
 namespace orvane::docgen {
@@ -20,6 +21,7 @@ const component::MemberTable& GeraDocsOrvane::table() {
   static const component::MemberTable kTable = [] {
     component::MemberTable t(u"GeraDocsOrvane");
     add_trip_sheet_members(t);
+    add_service_order_members(t);
     add_budget_members(t);
     add_amendment_members(t);
     t.method(

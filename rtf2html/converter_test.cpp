@@ -6,9 +6,9 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <random>
 
-#include "cli/json_writer.h"
 #include "core/error.h"
 #include "testing/testing.h"
 
@@ -345,16 +345,22 @@ TEST(Converter, HostileInputStaysBounded) {
 // Documents for rtf2html/testdata/check_html.py, one JSON line each: the default output
 // (checked against a plain model of the conversion) and the well-formed one (checked with
 // an HTML parser, and for the same text).
+std::string json_string(std::string_view utf8) {
+  return nlohmann::json(std::string(utf8))
+      .dump(-1, ' ', true, nlohmann::json::error_handler_t::replace);
+}
+std::string json_string(TextView text) { return json_string(std::string_view(to_utf8(text))); }
+
 class Cases {
  public:
   void add(const std::string& name, const Text& rtf, const Text& options) {
-    std::string line = "{\"name\":" + cli::json_string(std::string_view(name)) +
-                       ",\"rtf\":" + cli::json_string(TextView(rtf)) +
-                       ",\"options\":" + cli::json_string(TextView(options));
+    std::string line = "{\"name\":" + json_string(std::string_view(name)) +
+                       ",\"rtf\":" + json_string(TextView(rtf)) +
+                       ",\"options\":" + json_string(TextView(options));
     auto run = [&](const Text& opts) -> std::string {
       Converter c;
       try {
-        return cli::json_string(TextView(c.rtf2html3(rtf, opts)));
+        return json_string(TextView(c.rtf2html3(rtf, opts)));
       } catch (const VbError& e) {
         EXPECT_EQ(e.number(), 9) << name;
         return "null";

@@ -85,12 +85,12 @@ INSERT INTO OSs (Planílha, CodInterno, Ordem, Unidade, Empresa, Cliente, CodEnd
   (30188, 5034, 5034, 301, 1, 1042, NULL, 'I', 'A', 'A', 'L', '2026-11-30 00:00:00', 1,
    '2026-12-09 00:00:00', '1899-12-30 08:30:00', '2026-12-11 00:00:00', NULL,
    9001, 9010, 'Ana Lúcia (cliente)', NULL, '10001', '2231', '001', 1, 5, 1,
-   418.80, 12.00, 2.79, 340.00, 20.00, 5.56, 0, NULL, NULL,
-   'Instalar quatro câmeras conforme o projeto do orçamento 001205: garagem, entrada social, quintal e área de serviço. Gravador no rack do escritório, ligado ao roteador da cliente. [#Wi-Fi: rede CASA_CARDOSO, senha Thor@2026#] Confirmar com a cliente o ângulo da câmera da garagem antes de fixar. Retirar a sirene antiga da edícula e instalar o sensor de fumaça na cozinha. [#Chave reserva com o vizinho da casa 1#]',
+   876.80, 12.00, 1.35, 340.00, 20.00, 5.56, 0, NULL, NULL,
+   'Instalar quatro câmeras conforme o projeto do orçamento 001205: garagem, entrada social, quintal e área de serviço, e as duas câmeras que a cliente comprou na vistoria (portão lateral e edícula). Gravador no rack do escritório, ligado ao roteador da cliente. [#Wi-Fi: rede CASA_CARDOSO, senha Thor@2026#] Confirmar com a cliente o ângulo da câmera da garagem antes de fixar. Retirar a sirene antiga da edícula e instalar o sensor de fumaça na cozinha. [#Chave reserva com o vizinho da casa 1#]',
    NULL),
   (74022, 5041, 1588, 740, 2, 1063, NULL, 'I', 'A', 'U', 'R', '2026-12-02 00:00:00', 0,
    NULL, NULL, '2026-12-12 00:00:00', NULL,
-   9021, 9020, 'Gustavo Pardini', 6, NULL, NULL, NULL, NULL, 1, NULL,
+   9021, 9020, 'Gustavo Pardini', 6, NULL, NULL, NULL, 2, 1, NULL,
    79.00, 0, 0, 380.00, 0, 0, 0, 2, 12,
    'Instalar rastreador e bloqueio no Scania SHX2J90, reinstalar o rastreador da Hilux GTR5H08 (transferência de titularidade) e retirar o rastreador da Strada PXT8C19.',
    NULL);
@@ -128,6 +128,7 @@ INSERT INTO OSProdutos (CodInterno, Planílha, CodProduto, Descrição, Quantida
   (27, 30188, 1010, 'FONTE CHAVEADA 12V 5A', 2, 49.90, 0, 49.90, 99.80, 21.30, 1, 'Venda'),
   (28, 30188, 1011, 'CABO COAXIAL BIPOLAR 4MM', 60, 3.20, 12.00, 3.00, 180.00, 1.45, 1, 'Venda'),
   (29, 30188, 1016, 'SENSOR DE FUMAÇA ÓPTICO SEM FIO', 1, 139.00, 0, 139.00, 139.00, 74.20, 1, 'Venda'),
+  (1100001, 30188, 1008, 'CÂMERA BULLET VHD 1220 B FULL HD', 2, 229.00, 0, 229.00, 458.00, 132.60, 1, 'Venda'),
   (30, 74022, 1012, 'RASTREADOR GPS/4G ST4305', 1, 389.00, 0, 389.00, 389.00, 236.00, 0, 'Locado'),
   (31, 74022, 1013, 'MÓDULO DE BLOQUEIO VEICULAR 12/24V', 1, 79.00, 0, 79.00, 79.00, 31.20, 1, 'Venda');
 
@@ -215,3 +216,70 @@ INSERT INTO OSVeículosChip (CodInterno, CodVeículo, CodChip) VALUES
 
 INSERT INTO OSVeículosRetirar (CodInterno, Planílha, CodVeículo) VALUES
   (1, 74022, 4);
+
+-- Orders of the edge cases (customers 1100-1102, added with unit 302 in
+-- 16_service_order_cases.sql):
+--   30201  Marcos Vinícius Teles (1100): a survey with nothing attached (no products, services,
+--          visits, vehicles, checklist, budget, payment terms or earlier orders), priority 'U'.
+--   30202  Helena Martins Siqueira (1102, unit 302 keeps orders as Word files): a "#]" written
+--          before the first "[#" in Observações, so nothing is masked.
+--   30203  Joalheria Brilho Real (1101): closed installation with a battery lent to the customer.
+--   30204  Joalheria Brilho Real: closed withdrawal; the lent battery came back (its balance
+--          goes to zero), a sensor is still on its way to the laboratory.
+--   30205  Joalheria Brilho Real: open order sorted by product code (OrdemProdutos 2), with a
+--          nested marked span and an unclosed "[#" in Observações.
+INSERT INTO OSs (Planílha, CodInterno, Ordem, Unidade, Empresa, Cliente, CodEndereço, Tipo, Status,
+                 Prioridade, Modalidade, DataAbertura, Agendada, DataAgenda, HoraAgenda, DataEntrega,
+                 DataFechamento, Técnico, Vendedor, Solicitante, CodVeículo, EmpresaSigma, CentralSIGMA,
+                 Partição, CodCheckList, CodTabela, OrdemProdutos, TotalProdutos, Desconto, PDesconto,
+                 TotalServiços, DescontoServiços, PDescontoServiços, ValorCREA, FechamentoFormaPagto,
+                 FechamentoCondiçãoPagto, Observações, ObservaçõesFechamento) VALUES
+  (30201, 1100001, 30201, 301, 1, 1100, NULL, 'V', 'A', 'U', 'V', '2026-12-03 00:00:00', 0,
+   NULL, NULL, '2026-12-10 00:00:00', NULL,
+   9003, 9010, 'Marcos (cliente)', NULL, NULL, NULL, NULL, NULL, NULL, NULL,
+   0, 0, 0, 0, 0, 0, 0, NULL, NULL, NULL, NULL),
+  (30202, 1100002, 30202, 302, 1, 1102, NULL, 'M', 'A', 'N', 'L', '2026-12-04 00:00:00', 1,
+   '2026-12-07 00:00:00', '1899-12-30 10:00:00', '2026-12-09 00:00:00', NULL,
+   9003, 9010, 'Helena (cliente)', NULL, '10001', '4410', '001', NULL, 1, 0,
+   0, 0, 0, 0, 0, 0, 0, 5, 16,
+   'Sirene não toca no teste semanal. O portão de trás abre com a chave #] do molho azul; a senha do teclado [#7741#] está com o caseiro.',
+   NULL),
+  (30203, 1100003, 30203, 301, 1, 1101, NULL, 'I', 'F', 'A', 'L', '2026-03-02 00:00:00', 1,
+   '2026-03-04 00:00:00', '1899-12-30 19:00:00', '2026-03-06 00:00:00', '2026-03-05 00:00:00',
+   9002, 9010, 'Cláudio (gerente)', NULL, '10001', '3150', '001', NULL, 1, 0,
+   69.90, 0, 0, 350.00, 0, 0, 0, 2, 10,
+   'Instalação do alarme da loja depois do fechamento (19h). Bateria extra emprestada até a chegada da definitiva.',
+   'Sistema instalado. A bateria emprestada fica até a troca.'),
+  (30204, 1100004, 30204, 301, 1, 1101, NULL, 'R', 'F', 'N', 'L', '2026-08-10 00:00:00', 1,
+   '2026-08-12 00:00:00', '1899-12-30 08:00:00', '2026-08-14 00:00:00', '2026-08-12 00:00:00',
+   9002, 9010, 'Cláudio (gerente)', NULL, '10001', '3150', '001', NULL, 1, 0,
+   0, 0, 0, 0, 0, 0, 0, NULL, NULL,
+   'Recolher a bateria emprestada e o sensor da vitrine que dispara sozinho.',
+   'Bateria devolvida ao estoque. Sensor da vitrine enviado ao laboratório.'),
+  (30205, 1100005, 30205, 301, 1, 1101, NULL, 'I', 'A', 'B', 'L', '2026-12-01 00:00:00', 1,
+   '2026-12-15 00:00:00', '1899-12-30 19:30:00', '2026-12-17 00:00:00', NULL,
+   9002, 9010, 'Cláudio (gerente)', NULL, '10001', '3150', '001', 1, 1, 2,
+   208.90, 0, 0, 90.00, 0, 0, 0, 2, 10,
+   'Ampliar a proteção do estoque: sensor de fumaça e dois magnéticos. Entrada pela garagem [#cartão [#nº 5521#] com o vigia#] e elevador de serviço. [#Senha da vitrine: 3390',
+   NULL);
+
+INSERT INTO OSProdutos (CodInterno, Planílha, CodProduto, Descrição, Quantidade, Unitário, Desconto,
+                        Liquido, TotalLiquido, Custo, CobraCliente, Motivo) VALUES
+  (1100002, 30203, 1006, 'BATERIA SELADA 12V 7AH', 1, 94.50, 0, 94.50, 94.50, 58.90, 0, 'Empréstimo'),
+  (1100003, 30203, 1003, 'SENSOR INFRAVERMELHO PASSIVO IVP 3000 MW', 2, 89.90, 0, 89.90, 179.80, 46.15, 0, 'Locado'),
+  (1100004, 30203, 1014, 'BOTÃO DE PÂNICO SEM FIO XAP 8000', 1, 69.90, 0, 69.90, 69.90, 33.10, 1, 'Venda'),
+  (1100005, 30205, 1016, 'SENSOR DE FUMAÇA ÓPTICO SEM FIO', 1, 139.00, 0, 139.00, 139.00, 74.20, 1, 'Venda'),
+  (1100006, 30205, 1004, 'SENSOR MAGNÉTICO DE ABERTURA XAS 4010', 2, 54.90, 0, 54.90, 109.80, 22.70, 0, 'Locado'),
+  (1100007, 30205, 1014, 'BOTÃO DE PÂNICO SEM FIO XAP 8000', 1, 69.90, 0, 69.90, 69.90, 33.10, 1, 'Venda');
+
+INSERT INTO OSProdutosRetirar (CodInterno, Planílha, CodProduto, Descrição, Quantidade, Entregue, Motivo,
+                               Observações) VALUES
+  (1100001, 30204, 1006, 'BATERIA SELADA 12V 7AH', 1, 1, 'Empréstimo', 'Bateria emprestada devolvida'),
+  (1100002, 30204, 1003, 'SENSOR INFRAVERMELHO PASSIVO IVP 3000 MW', 1, 0, 'Locado', 'Sensor da vitrine para o laboratório');
+
+INSERT INTO OSServiços (CodInterno, Planílha, CodServiço, Descrição, Quantidade, Unitário, Desconto, Total,
+                        TotalBruto, CobraCliente) VALUES
+  (1100001, 30202, 502, 'VISITA TÉCNICA', 1, 95.00, 0, 95.00, 95.00, 0),
+  (1100002, 30203, 501, 'INSTALAÇÃO DE SISTEMA DE ALARME', 1, 350.00, 0, 350.00, 350.00, 1),
+  (1100003, 30204, 507, 'RETIRADA DE EQUIPAMENTO', 1, 80.00, 0, 80.00, 80.00, 0),
+  (1100004, 30205, 505, 'INFRAESTRUTURA DE CABEAMENTO (PONTO)', 2, 45.00, 0, 90.00, 90.00, 1);

@@ -36,12 +36,27 @@ void set_node_text(pugi::xml_node n, TextView t) { n.set_value(to_utf8(t).c_str(
 
 void Story::ensure_index() {
   if (indexed_) return;
+  // After a split the paragraphs that kept their text keep what was read of it.
+  std::unordered_map<const void*, ParaText> kept;
+  if (keep_texts_) {
+    for (size_t i = 0; i < paras_.size(); ++i) {
+      if (text_ok_[i]) kept.emplace(paras_[i].internal_object(), std::move(texts_[i]));
+    }
+  }
+  keep_texts_ = false;
   paras_.clear();
   list_paragraphs(root(), paras_);
   texts_.assign(paras_.size(), ParaText{});
   text_ok_.assign(paras_.size(), 0);
   where_.clear();
-  for (size_t i = 0; i < paras_.size(); ++i) where_[paras_[i].internal_object()] = i;
+  for (size_t i = 0; i < paras_.size(); ++i) {
+    where_[paras_[i].internal_object()] = i;
+    auto it = kept.find(paras_[i].internal_object());
+    if (it != kept.end()) {
+      texts_[i] = std::move(it->second);
+      text_ok_[i] = 1;
+    }
+  }
   blocks_.clear();
   for (size_t i = 0; i < paras_.size(); i += kBlock) {
     Block b;
@@ -89,7 +104,10 @@ ParaText Story::text_of(pugi::xml_node p) {
 }
 
 void Story::touched(pugi::xml_node p) {
-  if (!indexed_) return;
+  if (!indexed_) {
+    forget_kept(p);
+    return;
+  }
   auto it = where_.find(p.internal_object());
   if (it == where_.end()) {
     restructured();
@@ -100,7 +118,33 @@ void Story::touched(pugi::xml_node p) {
   b.folded_ok = b.plain_ok = false;
 }
 
-void Story::restructured() { indexed_ = false; }
+// While a split waits to be indexed, a paragraph that changes must not keep its text (one
+// the last index did not know, made since, has none to keep).
+void Story::forget_kept(pugi::xml_node p) {
+  if (!keep_texts_) return;
+  auto it = where_.find(p.internal_object());
+  if (it != where_.end()) text_ok_[it->second] = 0;
+}
+
+void Story::restructured() {
+  indexed_ = false;
+  keep_texts_ = false;
+}
+
+void Story::split(pugi::xml_node p) {
+  if (!indexed_) {
+    forget_kept(p);
+    return;
+  }
+  auto it = where_.find(p.internal_object());
+  if (it == where_.end()) {
+    restructured();
+    return;
+  }
+  text_ok_[it->second] = 0;
+  indexed_ = false;
+  keep_texts_ = true;
+}
 
 Story::Block& Story::block(size_t bi, bool folded) {
   Block& b = blocks_[bi];

@@ -68,6 +68,9 @@ class Story {
   void touched(pugi::xml_node p);
   // Paragraphs were added, removed or moved.
   void restructured();
+  // `p` was split: its text changed and new paragraphs follow it; every other paragraph
+  // kept its text, so the next search reads only the changed ones again.
+  void split(pugi::xml_node p);
 
   // Every match in story order; matches do not overlap.
   std::vector<Hit> find_all(const SearchOptions& o);
@@ -87,9 +90,11 @@ class Story {
   };
   void ensure_index();
   void ensure_text(size_t i);
+  void forget_kept(pugi::xml_node p);
   Block& block(size_t b, bool folded);
 
   bool indexed_ = false;
+  bool keep_texts_ = false;  // the next ensure_index() keeps the texts still valid
   std::vector<pugi::xml_node> paras_;
   std::vector<ParaText> texts_;
   std::vector<char> text_ok_;

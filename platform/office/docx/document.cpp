@@ -629,7 +629,7 @@ Pos Document::replace(xml_node p, int32_t start, int32_t end, TextView text, con
       if (!m) break;
       last = split_at_marker(last, m);
     }
-    body_->restructured();
+    body_->split(p);
   } else {
     body_->touched(p);
   }

@@ -233,20 +233,42 @@ Pos Document::replace(xml_node p, int32_t start, int32_t end, TextView text) {
     if (!pending.empty()) add(pugi::node_pcdata, nullptr).set_value(to_utf8(pending).c_str());
     pending.clear();
   };
+  // ODF collapses a run of blanks in text to one, and drops blanks at the start of a
+  // paragraph or line: every blank after the first of a run (or at such a start) goes
+  // into a <text:s/>, as Writer stores them.
+  bool after_blank = start == 0 || t.text[static_cast<size_t>(start) - 1] == u' ' ||
+                     t.text[static_cast<size_t>(start) - 1] == u'\n';
+  int spaces = 0;
+  auto flush_spaces = [&] {
+    if (spaces == 0) return;
+    xml_node s = add(pugi::node_element, "text:s");
+    if (spaces > 1) s.append_attribute("text:c") = spaces;
+    spaces = 0;
+  };
   for (size_t i = 0; i < text.size(); ++i) {
     char16_t c = text[i];
+    if (c == u' ' && after_blank) {
+      flush();
+      ++spaces;
+      continue;
+    }
+    flush_spaces();
     if (c == u'\r' || c == u'\n') {
       flush();
       if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
       add(pugi::node_element, "text:line-break");
+      after_blank = true;
     } else if (c == u'\t') {
       flush();
       add(pugi::node_element, "text:tab");
+      after_blank = false;
     } else {
       pending.push_back(c);
+      after_blank = c == u' ';
     }
   }
   flush();
+  flush_spaces();
   xml_node caret = add(pugi::node_element, kCaret);
   ParaText after = body_->text_of(p);
   int32_t at = after.caret;

@@ -144,6 +144,33 @@ TEST_F(WordTest, LongTextPassTypesParagraphsAtTheFoundPlace) {
   EXPECT_EQ(to_utf8(body.text(5).text), "linha 3");
 }
 
+// Lists typed one after another, as the generators type theirs: every split keeps what was
+// read of the other paragraphs, and what the index holds stays what the document says.
+TEST_F(WordTest, ParagraphsTypedOneListAfterAnother) {
+  testdocs::write_docx(path("t.docx"),
+                       "<w:p><w:r><w:t>vA</w:t></w:r></w:p><w:p><w:r><w:t>meio vC</w:t></w:r></w:p>"
+                       "<w:p><w:r><w:t>vB fim</w:t></w:r></w:p>");
+  word->Documents().Open(from_utf8(path("t.docx")));
+  ASSERT_TRUE(find(u"vA"));
+  for (int i = 1; i <= 3; ++i) {
+    word->Selection().TypeText(u"vA linha " + CStr(Variant(int32_t{i})));
+    if (i < 3) word->Selection().TypeParagraph();
+  }
+  // Lines in one text: the paragraph splits before anything else touched it.
+  ASSERT_TRUE(find(u"vB"));
+  word->Selection().TypeText(u"vB linha 1\r\nvB linha 2");
+  replace_all(u"vC", u"trocado");
+  Story& body = word->ActiveDocument().engine().body();
+  ASSERT_EQ(body.count(), 6u);
+  for (size_t i = 0; i < body.count(); ++i) {
+    EXPECT_EQ(body.text(i).text, body.text_of(body.para(i)).text) << i;
+  }
+  EXPECT_EQ(to_utf8(body.text(2).text), "vA linha 3");
+  EXPECT_EQ(to_utf8(body.text(3).text), "meio trocado");
+  EXPECT_EQ(to_utf8(body.text(4).text), "vB linha 1");
+  EXPECT_EQ(to_utf8(body.text(5).text), "vB linha 2 fim");
+}
+
 TEST_F(WordTest, TableTakesThePlaceholdersPlaceAndGrowsByCell) {
   testdocs::write_docx(path("t.docx"), kSplitBody);
   word->Documents().Open(from_utf8(path("t.docx")));

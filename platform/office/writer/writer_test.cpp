@@ -70,6 +70,23 @@ TEST_F(WriterTest, ReplaceAllUsesWritersDefaultsAcrossSpans) {
   EXPECT_EQ(testing::read_file(path("out.odt")).substr(30, 8), "mimetype");
 }
 
+// ODF collapses runs of blanks in plain text: what is replaced in keeps every blank, as
+// Writer stores them (<text:s/>), also at the start of a paragraph and after a line break.
+TEST_F(WriterTest, ReplacedTextKeepsItsBlanks) {
+  testdocs::write_odt(path("t.odt"), "<text:p>vCaixa</text:p><text:p>Item vMarca fim</text:p>");
+  auto doc = load(path("t.odt"));
+  EXPECT_EQ(replace_all(*doc, u"vCaixa", u"  Pergunta. (     )\r\n  fim"), 1);
+  EXPECT_EQ(replace_all(*doc, u"vMarca", u"a  b"), 1);
+  doc->storeToURL(from_utf8(file_url(path("out.odt"))), Variant());
+  auto again = load(path("out.odt"));
+  Story& body = again->engine().body();
+  EXPECT_EQ(to_utf8(body.text(0).text), "  Pergunta. (     )\n  fim");
+  EXPECT_EQ(to_utf8(body.text(1).text), "Item a  b fim");
+  const std::string xml = content_xml(path("out.odt"));
+  EXPECT_NE(xml.find("Pergunta. ( <text:s text:c=\"4\"/>)"), std::string::npos) << xml;
+  EXPECT_NE(xml.find("a <text:s/>b"), std::string::npos) << xml;
+}
+
 // A replacement in a field's shown text turns the field into that text (LibreOffice
 // would work the title out again); an input field keeps the text typed into it.
 TEST_F(WriterTest, ReplacingInAFieldKeepsTheNewText) {
