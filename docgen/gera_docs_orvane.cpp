@@ -2,6 +2,7 @@
 
 #include "docgen/amendment/amendment.h"
 #include "docgen/budget/budget.h"
+#include "docgen/contract/contract.h"
 #include "docgen/frame/substitution.h"
 #include "docgen/service_order/service_order.h"
 #include "docgen/trip_sheet/trip_sheet.h"
@@ -23,6 +24,7 @@ const component::MemberTable& GeraDocsOrvane::table() {
     add_trip_sheet_members(t);
     add_service_order_members(t);
     add_budget_members(t);
+    add_contract_members(t);
     add_amendment_members(t);
     t.method(
         u"DocWordSubstLista",

@@ -49,3 +49,16 @@ INSERT INTO PostosCancelamentos (CodInterno, CodCliente, CodPosto, StatusCancela
                                  Observações) VALUES
   (1, 1063, 2, 'P', '2026-11-20 00:00:00', NULL, 'Encerramento da filial de Betim', 1066.67, 0, 880021, NULL,
    'Posto atendido até 30/12/2026.');
+
+-- The fines of the carrier's vehicle and post cancellations, overdue service-order visits,
+-- and the contract cases' invoices.
+INSERT INTO ContasReceber (CodInterno, Empresa, Cliente, Número, Letra, Operação, Planílha, Emissão, Vencimento,
+                           ValorDuplicata, Saldo, DataPagamento, ValorPago) VALUES
+  (1300001, 2, 1063, 880022, '1', 'CancContr', 880022, '2026-11-25 00:00:00', '2026-12-15 00:00:00', 89.90, 89.90, NULL, 0),
+  (1300002, 2, 1063, 880022, '2', 'CancContr', 880022, '2026-11-25 00:00:00', '2027-01-15 00:00:00', 89.90, 89.90, NULL, 0),
+  (1300003, 2, 1063, 880023, '1', 'CancContr', 880023, '2026-11-20 00:00:00', '2027-01-20 00:00:00', 3200.00, 3200.00, NULL, 0),
+  (1300004, 2, 1063, 1511, '1', 'OS', 74015, '2026-10-05 00:00:00', '2026-10-20 00:00:00', 180.00, 180.00, NULL, 0),
+  (1300005, 1, 1042, 4990, '1', 'OS', 30170, '2026-11-05 00:00:00', '2026-11-20 00:00:00', 95.00, 95.00, NULL, 0),
+  (1300006, 1, 1161, 9120, '1', 'FatMensal', NULL, '2026-10-26 00:00:00', '2026-11-10 00:00:00', 159.90, 159.90, NULL, 0),
+  (1300007, 1, 1161, 9188, '1', 'FatMensal', NULL, '2026-11-25 00:00:00', '2026-12-10 00:00:00', 159.90, 159.90, NULL, 0),
+  (1300008, 1, 1163, 8711, '1', 'FatMensal', NULL, '2026-10-21 00:00:00', '2026-11-05 00:00:00', 94.80, 0, '2026-11-05 00:00:00', 94.80);

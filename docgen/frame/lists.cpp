@@ -29,6 +29,9 @@ Column total(TextView field) { return Column{Text(field), Text(), Role::Total, n
 Column computed(LineValue f, TextView format, Role role) {
   return Column{Text(), Text(format), role, f};
 }
+Column item_number(TextView format) {
+  return Column{Text(), Text(format), Role::Text, nullptr, true};
+}
 
 // ---- lines ------------------------------------------------------------------------------
 
@@ -159,8 +162,8 @@ double column_number(const Column& column, const Line& line) {
 }
 
 Text cell_text(const Column& column, const Line& line, Money money, Rented rented,
-               bool& first_money) {
-  if (!column.is_money()) return column_text(column, line, money);
+               bool& first_money, int32_t item) {
+  if (!column.is_money()) return column_text(column, line, money, item);
   const bool was_first = first_money;
   first_money = false;
   if (line.rented() && rented == Rented::Locado) return was_first ? Text(u"Locado") : Text(u" ");
@@ -168,7 +171,10 @@ Text cell_text(const Column& column, const Line& line, Money money, Rented rente
   return column_text(column, line, money);
 }
 
-Text column_text(const Column& column, const Line& line, Money money) {
+Text column_text(const Column& column, const Line& line, Money money, int32_t item) {
+  if (column.sequence) {
+    return column.format.empty() ? CStr(Variant(item)) : CStr(Format(Variant(item), column.format));
+  }
   Variant v = column.compute ? column.compute(line) : line.field(column.field);
   if (v.is_null() || v.is_empty()) return Text();
   if (column.is_money() && column.format.empty()) return money_text(v, money);
@@ -182,6 +188,7 @@ struct ListBuilder::State {
   ListLines* lines = nullptr;
   std::vector<const Column*> columns;  // those kept
   int total_index = -1;                // the kept column whose values are totalled
+  int32_t items = 0;                   // lines taken so far (sequence columns)
   bool in_group = false;
   Text group;
   double group_total = 0.0;
@@ -262,10 +269,11 @@ void ListBuilder::add(const db::Recordset& rs) {
 
     Text out;
     bool first_money = true;
+    ++s.items;
     for (size_t k = 0; k < s.columns.size(); ++k) {
       const Column& c = *s.columns[k];
       if (k > 0) out += l.separator;
-      out += cell_text(c, line, l.money, l.rented, first_money);
+      out += cell_text(c, line, l.money, l.rented, first_money, s.items);
       if (static_cast<int>(k) == s.total_index && !(facts.rented && l.rented != Rented::Shown)) {
         const double v = column_number(c, line);
         s.group_total += v;

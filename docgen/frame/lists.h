@@ -53,6 +53,7 @@ struct Column {
   Text format;             // VB format of the value; money columns take the list's style
   Role role = Role::Text;  // Price and Total are money columns
   LineValue compute = nullptr;
+  bool sequence = false;  // the line's number in its list or table (1, 2, ...), formatted
 
   bool is_money() const { return role == Role::Price || role == Role::Total; }
 };
@@ -64,6 +65,9 @@ Column quantity(TextView field, TextView format = u"0.0");
 Column price(TextView field);
 Column total(TextView field);
 Column computed(LineValue f, TextView format = u"", Role role = Role::Text);
+// The number of the line within its list or table ("ITEM" columns), counting the lines the
+// list takes (group and total lines not counted).
+Column item_number(TextView format = u"");
 
 // Which lines of the recordset a list takes. A rented line is one the document marks so
 // (a rental budget's line that is not charged); a charged line is one billed to the
@@ -184,12 +188,13 @@ class Line {
 
 // A money value in a style ("R$ 1.234,50", "1.234,50", "R$ 1.234,50" by Currency).
 Text money_text(const Variant& value, Money style);
-// A column's text for the line (format, money style); Null gives "".
-Text column_text(const Column& column, const Line& line, Money money);
+// A column's text for the line (format, money style); Null gives "". `item` is the line's
+// number for a sequence column.
+Text column_text(const Column& column, const Line& line, Money money, int32_t item = 0);
 // The same with the rented-line rule: on a rented line a money column shows "Locado" (the
 // first) or a blank, or zero, as `rented` says; `first_money` follows the line's columns.
 Text cell_text(const Column& column, const Line& line, Money money, Rented rented,
-               bool& first_money);
+               bool& first_money, int32_t item = 0);
 // Whether a line passes a declaration's choice of lines and its filter.
 bool takes_line(Lines lines, LineTest filter, const Line& line);
 // A column's value as a number for totals (Null, Empty and non-numbers count 0).

@@ -174,5 +174,35 @@ TEST_F(Lists, TablesByGroupWithTotals) {
   EXPECT_FALSE(build_table(*rs, item_tables()[1], item_context(db_, true), false).present);
 }
 
+TEST_F(Lists, ItemNumbersAndATotalRowOverEveryTotalColumn) {
+  // Numbers count the lines a list takes, not its group lines.
+  const std::vector<ListLayout> numbered = {{.placeholder = u"vNumerados",
+                                             .columns = {item_number(u"00"), text(T("Descrição"))},
+                                             .lines = Lines::Charged,
+                                             .grouped = true}};
+  ListSet lists;
+  lists.declare(numbered);
+  auto rs = db_.items();
+  build_lists(*rs, numbered, lists, item_context(db_, true));
+  EXPECT_EQ(lines_of(lists[u"vNumerados"]), (std::vector<Text>{u"ALARME", u"01\tCentral de alarme",
+                                                               u"CFTV", T("02\tCâmera bullet")}));
+
+  static const TableLayout two_totals = {.placeholder = u"vDuasSomas",
+                                         .columns = {{u"Item", 0, item_number()},
+                                                     {u"Produto", 0, text(T("Descrição"))},
+                                                     {u"Unitário", 0, total(T("Líquido"))},
+                                                     {u"Total", 0, total(T("TotalLíquido"))}},
+                                         .money = Money::Reais,
+                                         .total_row = true};
+  const TableContent t = build_table(*rs, two_totals, item_context(db_, true));
+  ASSERT_EQ(t.blocks.size(), 1u);
+  ASSERT_EQ(t.blocks[0].rows.size(), 5u);
+  EXPECT_EQ(t.blocks[0].rows[3][0].text, u"4");
+  const auto& last = t.blocks[0].rows.back();
+  EXPECT_EQ(last[0].text, u"Total: ");
+  EXPECT_EQ(last[2].text, u"R$ 2.615,50");
+  EXPECT_EQ(last[3].text, u"R$ 3.322,00");
+}
+
 }  // namespace
 }  // namespace orvane::docgen

@@ -18,10 +18,10 @@ int total_column(const TableLayout& layout) {
 }
 
 TableCell cell_of(const TableColumn& col, const Line& line, const TableLayout& layout,
-                  bool& first_money) {
+                  bool& first_money, int32_t item) {
   TableCell cell;
   cell.bold = col.bold;
-  Text value = cell_text(col.cell, line, layout.money, layout.rented, first_money);
+  Text value = cell_text(col.cell, line, layout.money, layout.rented, first_money, item);
   if (col.picture) {
     cell.picture = std::move(value);
   } else {
@@ -48,7 +48,10 @@ TableContent build_table(db::Recordset& rs, const TableLayout& layout, const Lis
   content.placeholder = layout.placeholder;
   const int totals = total_column(layout);
   const bool groups = layout.grouped && context.groups_lines();
-  double block_total = 0.0, grand = 0.0;
+  double block_total = 0.0;
+  // The "Total: " row sums every Total column.
+  std::vector<double> grand(layout.columns.size(), 0.0);
+  int32_t items = 0;
   Text group;
 
   auto close_block = [&] {
@@ -78,13 +81,17 @@ TableContent build_table(db::Recordset& rs, const TableLayout& layout, const Lis
       std::vector<TableCell> row;
       row.reserve(layout.columns.size());
       bool first_money = true;
+      ++items;
       for (const TableColumn& col : layout.columns) {
-        row.push_back(cell_of(col, line, layout, first_money));
+        row.push_back(cell_of(col, line, layout, first_money, items));
       }
       if (totals >= 0 && !(line.rented() && layout.rented != Rented::Shown)) {
-        const double v = column_number(layout.columns[totals].cell, line);
-        block_total += v;
-        grand += v;
+        block_total += column_number(layout.columns[totals].cell, line);
+        for (size_t k = 0; k < layout.columns.size(); ++k) {
+          if (layout.columns[k].cell.role == Role::Total) {
+            grand[k] += column_number(layout.columns[k].cell, line);
+          }
+        }
       }
       content.blocks.back().rows.push_back(std::move(row));
     }
@@ -93,7 +100,11 @@ TableContent build_table(db::Recordset& rs, const TableLayout& layout, const Lis
   if (layout.total_row && !content.blocks.empty() && totals >= 0) {
     std::vector<TableCell> last(layout.columns.size());
     last[0].text = u"Total: ";
-    last[totals].text = money_text(Variant(CCur(grand)), layout.money);
+    for (size_t k = 0; k < layout.columns.size(); ++k) {
+      if (layout.columns[k].cell.role == Role::Total) {
+        last[k].text = money_text(Variant(CCur(grand[k])), layout.money);
+      }
+    }
     content.blocks.back().rows.push_back(std::move(last));
   }
   content.present = condition && !content.blocks.empty();

@@ -38,7 +38,7 @@ struct TableLayout {
   LineTest filter = nullptr;
   Rented rented = Rented::Shown;
   bool grouped = false;    // one table per group, each closed by a merged total row
-  bool total_row = false;  // a last row "Total: " with the sum of the Total column
+  bool total_row = false;  // a last row "Total: " with the sum of each Total column
   bool borders = false;    // the six borders of every cell (Word)
   Suites suites = Suites::Both;
   // The document's own routine for those borders, called with the whole table selected

@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
 
 #pragma GCC diagnostic push
@@ -45,6 +47,47 @@ const char* extension_of(Format f) {
       return "odt";
   }
   return "pdf";
+}
+
+// The extension a document's content calls for (".docx", ".odt", ".doc", ".rtf"), or "" when
+// its first bytes say nothing more than LibreOffice finds by itself.
+std::string content_extension(const std::string& path) {
+  std::string head(5, '\0');
+  std::ifstream in(path, std::ios::binary);
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<size_t>(in.gcount()));
+  if (head.rfind(std::string("PK\x03\x04", 4), 0) == 0) {
+    try {
+      Package p = Package::open(path);
+      if (p.has("[Content_Types].xml")) return ".docx";
+      if (p.has("mimetype") && p.read("mimetype") == "application/vnd.oasis.opendocument.text")
+        return ".odt";
+    } catch (...) {
+      // Not a package after all: LibreOffice says what it is.
+    }
+    return "";
+  }
+  if (head.rfind(std::string("\xD0\xCF\x11\xE0", 4), 0) == 0) return ".doc";
+  if (head.rfind("{\\rtf", 0) == 0) return ".rtf";
+  return "";
+}
+
+std::string lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// A document whose name does not say what it is (a template kept as ".dll", a Word document
+// named ".odt") is loaded from a copy in `folder` named after its content; LibreOffice goes by
+// the name and would refuse it.
+std::string loadable(const std::string& input, const std::string& folder) {
+  const std::string want = content_extension(input);
+  if (want.empty() || lower(fs::path(input).extension().string()) == want) return input;
+  const std::string copy = folder + "/origem" + want;
+  std::error_code ec;
+  fs::copy_file(input, copy, fs::copy_options::overwrite_existing, ec);
+  if (ec) fail(oerr::kFileNotFound, "O arquivo " + input + " não foi encontrado.");
+  return copy;
 }
 
 const char* filter_of(Format f) {
@@ -112,7 +155,7 @@ struct Kit {
 std::atomic<bool> fail_next{false};
 
 Kit& kit() {
-  static Kit* k = new Kit;  // lives until exit, where stop_kit() shuts it down
+  static Kit* k = new Kit;  // lives until the process ends
   return *k;
 }
 
@@ -121,13 +164,12 @@ std::string& soffice_profile() {
   return *p;
 }
 
+// At exit only the profiles go. LibreOffice is not shut down: its shutdown races with its
+// own idle work (layout after a save) and, on a loaded machine, corrupted the heap while the
+// process ended; the end of the process releases what it holds anyway.
 void stop_kit() {
   Kit& k = kit();
   std::lock_guard<std::mutex> lock(k.m);
-  if (k.office) {
-    k.office->pClass->destroy(k.office);
-    k.office = nullptr;
-  }
   std::error_code ec;
   if (!k.profile.empty()) fs::remove_all(k.profile, ec);
   if (!soffice_profile().empty()) fs::remove_all(soffice_profile(), ec);
@@ -162,7 +204,7 @@ bool convert_in_process(LibreOfficeKit* office, const std::string& input, const 
   std::string produced = work.dir() + "/documento." + extension_of(format);
   LibreOfficeKitDocument* doc = nullptr;
   if (!fail_next.exchange(false))
-    doc = office->pClass->documentLoad(office, file_url(input).c_str());
+    doc = office->pClass->documentLoad(office, file_url(loadable(input, work.dir())).c_str());
   if (!doc) return false;
   int ok = doc->pClass->saveAs(doc, file_url(produced).c_str(), extension_of(format), nullptr);
   doc->pClass->destroy(doc);
@@ -239,7 +281,8 @@ void convert_with_soffice(const std::string& input, const std::string& output, F
   std::lock_guard<std::mutex> lock(one_at_a_time);
   if (soffice_profile().empty()) soffice_profile() = os::make_scratch_folder("orvane-soffice");
   Scratch work("orvane-convert");
-  std::string ext = fs::path(input).extension().string();
+  std::string ext = content_extension(input);
+  if (ext.empty()) ext = fs::path(input).extension().string();
   std::string src = work.dir() + "/documento" + ext;
   std::error_code ec;
   fs::copy_file(input, src, ec);

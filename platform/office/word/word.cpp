@@ -351,6 +351,14 @@ int Selection::move_chars(int count, bool forward, bool extend) {
 int Selection::move_lines(int count, bool down) {
   Story& body = doc_.engine().body();
   int moved = 0;
+  // A selection of cells moves from its active end, as Word collapses it first: down from
+  // its last row, up from its first.
+  if (st_.block && count > 0) {
+    const docx::CellBlock b = *st_.block;
+    xml_node edge = docx::Document::cell_at(b.tbl, down ? b.r1 : b.r0, b.c0);
+    if (edge) select_cell(edge);
+    st_.block.reset();
+  }
   for (int i = 0; i < count; ++i) {
     xml_node cell = docx::Document::cell_of(st_.para);
     xml_node next;

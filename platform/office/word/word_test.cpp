@@ -201,9 +201,13 @@ TEST_F(WordTest, TableTakesThePlaceholdersPlaceAndGrowsByCell) {
   sel.ParagraphFormat().Alignment(wdAlignParagraphRight);
   t.Select();
   sel.Borders().LineStyle(wdLineStyleSingle);
+  // From the whole table selected, down is the paragraph under the table.
+  sel.MoveDown(wdLine, 1, 0);
+  sel.TypeText(u"Abaixo da tabela");
 
   word->ActiveDocument().SaveAs(from_utf8(path("out.docx")));
   std::string xml = document_xml(path("out.docx"));
+  EXPECT_GT(xml.find("Abaixo da tabela"), xml.find("</w:tbl>"));
   size_t before = xml.find(">Antes <"), tbl = xml.find("<w:tbl>", xml.find("Des.Observa")),
          after = xml.find("> depois<");
   ASSERT_NE(before, std::string::npos);
@@ -426,6 +430,22 @@ TEST_F(WordTest, WorksWithLibreOfficeTemplatesAndConversions) {
   f.Wrap(wdFindContinue);
   EXPECT_TRUE(f.Execute(wdReplaceAll));
   EXPECT_EQ(w2->ActiveDocument().FullName(), from_utf8(path("modelo.rtf")));
+}
+
+// A standard template keeps a ".dll" name: Word opens it by its content, a Word document or
+// a Writer one.
+TEST_F(WordTest, DocumentsOpenByTheirContentWhateverTheirName) {
+  testdocs::write_docx(path("Contract.dll"),
+                       "<w:p><w:r><w:t>Contrato de Cli.Nome</w:t></w:r></w:p>");
+  word->Documents().Open(from_utf8(path("Contract.dll")));
+  replace_all(u"Cli.Nome", u"Ana");
+  word->ActiveDocument().SaveAs(from_utf8(path("a.docx")));
+  EXPECT_NE(testdocs::document_text(path("a.docx")).find("Contrato de Ana"), std::string::npos);
+  testdocs::write_odt(path("ContractD.dll"), "<text:p>Distrato de Cli.Nome</text:p>");
+  word->Documents().Open(from_utf8(path("ContractD.dll")));
+  replace_all(u"Cli.Nome", u"Ana");
+  word->ActiveDocument().SaveAs(from_utf8(path("b.docx")));
+  EXPECT_NE(testdocs::document_text(path("b.docx")).find("Distrato de Ana"), std::string::npos);
 }
 
 }  // namespace

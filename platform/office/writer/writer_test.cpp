@@ -226,5 +226,18 @@ TEST_F(WriterTest, LateBoundOnALibreOfficeTemplateToPdfOdtAndPrinter) {
   call(doc, u"close", {Variant(false)});
 }
 
+// Templates are kept under names that do not say what they are (".dll"), and a Word document
+// may come named ".odt": each loads by its content.
+TEST_F(WriterTest, DocumentsLoadByTheirContentWhateverTheirName) {
+  testdocs::write_odt(path("Contract.dll"), "<text:p>Contrato de Cli.Nome</text:p>");
+  auto odt = load(path("Contract.dll"));
+  EXPECT_EQ(replace_all(*odt, u"Cli.Nome", u"Ana"), 1);
+  testdocs::write_docx(path("Contrato.odt"),
+                       "<w:p><w:r><w:t>Distrato de Cli.Nome</w:t></w:r></w:p>");
+  auto docx = load(path("Contrato.odt"));
+  EXPECT_EQ(replace_all(*docx, u"Cli.Nome", u"Ana"), 1);
+  EXPECT_EQ(to_utf8(docx->engine().body().text(0).text), "Distrato de Ana");
+}
+
 }  // namespace
 }  // namespace orvane::office::writer
