@@ -312,24 +312,7 @@ class ContractReader {
 
   // The sale total of the approved budgets in the installments of the conditions budget.
   void installments_details() {
-    const Text budget = conditions_budget();
-    Variant condition;
-    if (!budget.empty()) {
-      condition =
-          funcs::Dlookup(g_.conn, T("CondiçãoPagto"), T("Orçamentos"), T("Planílha=") + budget);
-    }
-    int32_t installments = 0;
-    if (!key_text(condition).empty()) {
-      db::RecordsetPtr c =
-          k_.open(T("Select * From CondiçõesPagto Where CodCondição=") + key_text(condition));
-      for (int i = 1; !c->eof() && i <= 12; ++i) {
-        if (!c->field(u"Data" + CStr(Variant(i))).is_null()) ++installments;
-      }
-    }
-    table().add(u"vNumParcelas", Variant(installments));
-    table().add(u"vEquipCondicoesTavloTotalVenda",
-                Variant(installments_sentence(*g_.ctx, g_.conn, Variant(sale_total_), condition)));
-    table().add(u"vEquipExtensoTavloTotalVenda", Variant(amount_in_words(*g_.ctx, sale_total_)));
+    sale_installments_routine(k_, conditions_budget(), sale_total_, table());
   }
 
   // The active contacts of the customer or of its prospect.

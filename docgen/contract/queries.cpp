@@ -31,11 +31,6 @@ Text post(TextView code) {
   return t("Select * From ClientesPostos Where CodInterno=") + Text(code);
 }
 
-Text customer_cancellation(TextView customer) {
-  return t("Select * From ClientesCancelamentos Where StatusCancelamento<>'C' And CodCliente=") +
-         Text(customer);
-}
-
 Text vehicle_cancellation(TextView vehicle) {
   return t("Select * From VeículosCancelamento Where StatusCancelamento<>'C' And CodVeículo=") +
          Text(vehicle);

@@ -13,7 +13,6 @@ Text company(TextView code);
 Text vehicle(TextView code);
 Text post(TextView code);
 
-Text customer_cancellation(TextView customer);
 Text vehicle_cancellation(TextView vehicle);
 Text post_cancellation(TextView post);
 Text cancellation_receivables(TextView planilha);

@@ -160,4 +160,13 @@ Text receivables_with_interest(TextView code, TextView fine, TextView daily, Tex
   return sql + u" And Cliente=" + Text(code) + T(" Order By Vencimento, Número, Letra");
 }
 
+Text customer_cancellation(TextView customer) {
+  return t("Select * From ClientesCancelamentos Where StatusCancelamento<>'C' And CodCliente=") +
+         Text(customer);
+}
+
+Text payment_condition(TextView code) {
+  return t("Select * From CondiçõesPagto Where CodCondição=") + Text(code);
+}
+
 }  // namespace orvane::docgen::contract_sql

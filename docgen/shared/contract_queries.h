@@ -32,6 +32,11 @@ Text additional_service_kinds();
 // the equipment rental (amounts written with a decimal point).
 Text monthly_lines(TextView monitoring, TextView rental, bool sale);
 
+// The customer's cancellation that is not called off (its reason shows in both documents).
+Text customer_cancellation(TextView customer);
+// A payment condition (CondiçõesPagto) by its code.
+Text payment_condition(TextView code);
+
 // The approved budgets' vehicles.
 Text budget_vehicles(TextView code, TextView filter);
 
