@@ -105,8 +105,8 @@ void record_routine(DataPass& p) {
         Variant(count_in_words(*g.ctx, Variant(number(*p.contract, u"Prazo")))));
   AdicionaCamposLista(*p.contract, u"Contr.", t);
 
-  db::RecordsetPtr vehicle = p.read(amendment_sql::first_vehicle(p.customer));
-  AdicionaCamposLista(*vehicle, u"GR.", t);
+  p.vehicle = p.read(amendment_sql::first_vehicle(p.customer));
+  AdicionaCamposLista(*p.vehicle, u"GR.", t);
 
   p.adt = p.read(amendment_sql::amendment(p.customer, CStr(Variant(p.keys.num_aditivo))));
   AdicionaCamposLista(*p.adt, u"ADT.", t);
@@ -450,7 +450,7 @@ DocumentData read_amendment(Generation& g, const AmendmentKeys& keys) {
   const bool reconciles = setting_number(unit_setting(g.conn, 80, g.unit, u"Codigo")) != 0;
   const int32_t balance_company =
       reconciles && number_or_zero(stock_company) != 0 ? CLng(stock_company) : g.company;
-  AtualizaProdutosCliente(g.conn, g.unit, balance_company, keys.cod_cliente);
+  amendment::contract_placeholders_routine(p, balance_company);
 
   amendment::vehicle_services_tables_routine(p);
   amendment::amendment_tables_routine(p);

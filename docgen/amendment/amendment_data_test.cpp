@@ -228,6 +228,36 @@ TEST_F(AmendmentData, CancelledOrUnknownAmendmentsAreRefused) {
   EXPECT_EQ(r.count(u"vDtTerminoContrato"), 0u);
 }
 
+// The contract's placeholders come through the contract's routines with the amendment's own
+// data: the channel words, the first vehicle's own tracker, the originating budget's
+// additional services only, the sale in the origin budget's instalments, the receivables.
+TEST_F(AmendmentData, TakesOverTheContractsPlaceholders) {
+  run("Update ClientesContratos Set Radio=1 Where CodCliente=1063");
+  const DocumentData d = read(1063, 1);
+  auto r = rows(d);
+  EXPECT_EQ(r[T("vComunicação")], T("Rádio, GPRS e Satélite"));
+  EXPECT_EQ(r[u"vVeiculoGRRastreador"], u"V2861585040123456 - ST4305");
+  EXPECT_EQ(r[u"vVeiculoGRQuantidade"], u"4");
+  EXPECT_EQ(r[u"vXBlto"], u"X");
+  EXPECT_EQ(r[u"vTotalVenda"], u"1.067,00");
+  // Budget 20040 has the same service (74,90): only the originating 20063 counts here.
+  EXPECT_EQ(lines_of(d.lists[u"vOrcServAd"]),
+            std::vector<Text>{u"TELEMETRIA E CONTROLE DE JORNADA\t1\tR$ 24,90"});
+  EXPECT_EQ(lines_of(d.lists[u"vViaSeg"]).size(), 2u);
+  for (const char* table : {"vListaDuplicatas", "vTabelaEquipamentosTavlo", "vServADTabelaOrdem"}) {
+    const TableContent* t = d.table_content(T(table));
+    ASSERT_NE(t, nullptr) << table;
+    EXPECT_TRUE(t->present) << table;
+  }
+
+  auto sale = rows(read(1042, 1));
+  EXPECT_EQ(sale[u"vEquipCondicoesTavloTotalVenda"],
+            T("1 + 2 (UMA MAIS DUAS) PARCELAS IGUAIS E SUCESSIVAS DE R$ 516,57 (QUINHENTOS E "
+              "DEZESSEIS REAIS E CINQUENTA E SETE CENTAVOS) CADA"));
+  EXPECT_EQ(sale[u"vServAD1"], u"R$ 49,90");
+  EXPECT_EQ(sale[u"vVeiculoGRRastreador"], u"");  // no vehicle
+}
+
 TEST_F(AmendmentData, FileName) {
   EXPECT_EQ(amendment_file_name(42, 2, T("José da Silva / Filho"), u".pdf"),
             u"0000042-ADT2-JosE da Silva  Filho.pdf");

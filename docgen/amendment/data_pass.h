@@ -22,6 +22,7 @@ struct DataPass {
 
   Text customer;                        // CodCliente as the queries join it
   db::RecordsetPtr cli, contract, adt;  // the records
+  db::RecordsetPtr vehicle;             // the customer's first vehicle ("GR.")
   db::RecordsetPtr budget;              // the originating budget (none: an empty record)
   Text amendment_key;                   // the amendment's CodInterno
   Text budget_key;                      // its PlaOrçamento, "Null" when it has none
@@ -49,7 +50,11 @@ void vehicle_services_tables_routine(DataPass& p);
 // The products added and withdrawn, the approved budgets' vehicles, and the long texts (the
 // services and clauses before and after).
 void amendment_tables_routine(DataPass& p);
-// vTabelaServADCadastro and vTabelaServAD from the services comparison.
+// vTabelaServAD from the services comparison.
 void service_tables_routine(DataPass& p);
+
+// The placeholders, lists and tables taken over from the contract, through its routines.
+// The customer's equipment balance is rebuilt for `balance_company` before it is read.
+void contract_placeholders_routine(DataPass& p, int32_t balance_company);
 
 }  // namespace orvane::docgen::amendment

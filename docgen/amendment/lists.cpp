@@ -279,19 +279,6 @@ const TableLayout& approved_budget_vehicles_table() {
   return k;
 }
 
-const TableLayout& registered_services_table() {
-  static const TableLayout k{
-      .placeholder = u"vTabelaServADCadastro",
-      .columns = {{u"Quantidade", 70, text(u"")},
-                  {T("Serviço Contratado"), 220, text(u"")},
-                  {T("Valor Unitário"), 80, text(u"")},
-                  {u"Valor Total", 80, text(u"")}},
-      .writer_separators = {0.14, 0.64, 0.82},
-      .borders = true,
-  };
-  return k;
-}
-
 const TableLayout& services_table() {
   static const TableLayout k{
       .placeholder = u"vTabelaServAD",

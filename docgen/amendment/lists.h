@@ -54,10 +54,8 @@ const TableLayout& withdrawn_products_table(bool lent);
 const TableLayout& vehicle_services_table();          // vServAdVeiculoTabela
 const TableLayout& services_by_vehicle_table();       // vVeiculoServAdTabela
 const TableLayout& approved_budget_vehicles_table();  // vVeiculosOrcTabela
-// The registered services and the services with their total, built from the services
-// comparison.
-const TableLayout& registered_services_table();  // vTabelaServADCadastro
-const TableLayout& services_table();             // vTabelaServAD
+// The customer's services with their total, built from the services comparison.
+const TableLayout& services_table();  // vTabelaServAD
 
 // The Word list order of the amendment (the lists it does not name follow, longer names
 // first).

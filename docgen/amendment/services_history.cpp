@@ -191,30 +191,6 @@ void build_service_lists(const ServicesComparison& c, ListSet& lists) {
   }
 }
 
-TableContent registered_services(const ServicesComparison& c) {
-  std::vector<std::vector<Text>> rows;
-  auto add = [&](TextView name, double quantity, double total) {
-    const double q = quantity == 0 ? 1 : quantity;
-    rows.push_back({count(q), Text(name), currency(total / q), currency(total)});
-  };
-  std::vector<const ServiceRow*> services;
-  const ServiceRow *monthly = nullptr, *loan = nullptr;
-  for (const ServiceRow& r : c.rows()) {
-    if (!r.current) continue;
-    if (r.code == kMonthlyRow) {
-      monthly = &r;
-    } else if (r.code == kLoanRow) {
-      loan = &r;
-    } else {
-      services.push_back(&r);
-    }
-  }
-  if (monthly) add(u"MONITORAMENTO MENSAL", 1, monthly->before);
-  if (loan) add(T("LOCAÇÃO DE EQUIPAMENTOS"), 1, loan->before);
-  for (const ServiceRow* r : services) add(r->name, r->quantity_before, r->before);
-  return table_of_rows(registered_services_table(), std::move(rows));
-}
-
 TableContent services_with_total(const ServicesComparison& c) {
   std::vector<std::vector<Text>> rows;
   double sum = 0;

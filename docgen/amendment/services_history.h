@@ -93,9 +93,6 @@ ServicesComparison compare_services(const Variant& conn, const ComparisonInput& 
 // The lists of the comparison (service_lists()), declared in `lists` and filled.
 void build_service_lists(const ServicesComparison& c, ListSet& lists);
 
-// vTabelaServADCadastro: the monthly value, the equipment loan unless a sale, then the
-// customer's services, each with quantity, unit and total value.
-TableContent registered_services(const ServicesComparison& c);
 // vTabelaServAD: the customer's services and a last row with their total.
 TableContent services_with_total(const ServicesComparison& c);
 

@@ -39,8 +39,8 @@ void amendment_tables_routine(DataPass& p) {
 }
 
 void service_tables_routine(DataPass& p) {
-  // The longer name first: on Writer, removing "vTabelaServAD" would eat the start of it.
-  p.d.tables.push_back(registered_services(p.services));
+  // After the contract's vTabelaServADCadastro: on Writer, removing "vTabelaServAD" first
+  // would eat the start of it.
   p.d.tables.push_back(services_with_total(p.services));
 }
 
