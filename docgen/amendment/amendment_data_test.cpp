@@ -2,6 +2,7 @@
 // table, the lists and the tables each amendment of the demo gives.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "core/convert.h"
@@ -244,6 +245,14 @@ TEST_F(AmendmentData, TakesOverTheContractsPlaceholders) {
   EXPECT_EQ(lines_of(d.lists[u"vOrcServAd"]),
             std::vector<Text>{u"TELEMETRIA E CONTROLE DE JORNADA\t1\tR$ 24,90"});
   EXPECT_EQ(lines_of(d.lists[u"vViaSeg"]).size(), 2u);
+  // The approved budgets' observations, 20040's before 20063's.
+  const auto observations =
+      std::find_if(d.long_texts.begin(), d.long_texts.end(),
+                   [](const LongText& t) { return t.placeholder == u"vOrcObserv"; });
+  ASSERT_NE(observations, d.long_texts.end());
+  const Text notes = key_text(observations->value);
+  EXPECT_EQ(notes.find(u"Rastreadores cedidos"), 0u);
+  EXPECT_NE(notes.find(u"A Hilux GTR5H08"), Text::npos);
   for (const char* table : {"vListaDuplicatas", "vTabelaEquipamentosTavlo", "vServADTabelaOrdem"}) {
     const TableContent* t = d.table_content(T(table));
     ASSERT_NE(t, nullptr) << table;

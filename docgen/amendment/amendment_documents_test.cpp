@@ -191,9 +191,10 @@ TEST_F(AmendmentDocuments, KeepWordUnlessAPdfIsForced) {
   const fs::path odt = documents() / "0001042-ADT1-Ana LUcia Bertolini Cardoso.odt";
   ASSERT_EQ(to_utf8(r.result), odt.string());
   // The template's three tables and those put in at their placeholders: the products added
-  // and withdrawn, the registered services and the services with their total (this
+  // and withdrawn, the registered services and the services with their total, and the
+  // contract's equipment, ordered services, services with notes and receivables (this
   // customer's budgets have no vehicles).
-  EXPECT_EQ(count_nodes(odt, "//table:table"), 3u + 4u);
+  EXPECT_EQ(count_nodes(odt, "//table:table"), 3u + 8u);
 
   r = run(1042, 1, "Aditivo.docx", Route::Word, {}, true);
   EXPECT_EQ(to_utf8(r.result),

@@ -23,20 +23,10 @@ const ChannelWords& amendment_channel_words() {
   return k;
 }
 
-ContractKeys contract_keys(const DataPass& p, int32_t company) {
-  ContractKeys k;
-  k.conn = p.g.conn;
-  k.ctx = p.g.ctx;
-  k.unit = p.g.unit;
-  k.company = company;
-  k.customer = p.keys.cod_cliente;
-  return k;  // the amendment takes every approved budget: no further filter
-}
-
 }  // namespace
 
 void contract_placeholders_routine(DataPass& p, int32_t balance_company) {
-  const ContractKeys k = contract_keys(p, p.g.company);
+  const ContractKeys k = p.contract_keys();
   PlaceholderTable& t = p.d.table;
   ListSet& lists = p.d.lists;
   declare_equipment_lists(lists);
@@ -53,7 +43,9 @@ void contract_placeholders_routine(DataPass& p, int32_t balance_company) {
   t.add(u"vMotivoCancelamento", Variant(key_text(field_or_null(*cancellation, u"MotCanc"))));
 
   // The balance belongs to the stock company when the unit reconciles stock.
-  installed_equipment_routine(contract_keys(p, balance_company), lists);
+  ContractKeys balance = k;
+  balance.company = balance_company;
+  installed_equipment_routine(balance, lists);
   const Currency sale_total = equipment_with_kind_routine(k, lists, t);
   sale_installments_routine(k, key_text(field_or_null(*p.cli, T("OrçamentoOrigem"))), sale_total,
                             t);

@@ -6,6 +6,7 @@
 #include "docgen/amendment/services_history.h"
 #include "docgen/frame/lists.h"
 #include "docgen/frame/pipeline.h"
+#include "docgen/shared/contract_keys.h"
 #include "platform/db/db.h"
 
 namespace orvane::docgen::amendment {
@@ -32,6 +33,16 @@ struct DataPass {
   ServicesComparison services;
 
   db::RecordsetPtr read(TextView sql) const { return open_recordset(g, sql); }
+  // The keys the contract's routines read with: every approved budget, no further filter.
+  ContractKeys contract_keys() const {
+    ContractKeys k;
+    k.conn = g.conn;
+    k.ctx = g.ctx;
+    k.unit = g.unit;
+    k.company = g.company;
+    k.customer = keys.cod_cliente;
+    return k;
+  }
   ListContext list_context() const {
     return ListContext{.conn = g.conn, .ctx = g.ctx, .unit = g.unit};
   }

@@ -5,6 +5,7 @@
 #include "docgen/amendment/lists.h"
 #include "docgen/amendment/queries.h"
 #include "docgen/frame/values.h"
+#include "docgen/shared/contract_values.h"
 
 namespace orvane::docgen::amendment {
 
@@ -30,6 +31,7 @@ void amendment_tables_routine(DataPass& p) {
   auto upper = [&](TextView field) {
     return Variant(vb::UCase(key_text(field_or_null(*p.adt, field))));
   };
+  p.d.long_texts.push_back({u"vOrcObserv", Variant(budgets_observations_text(p.contract_keys()))});
   p.d.long_texts.push_back({T("ADT.Serviço"), upper(T("Serviço"))});
   p.d.long_texts.push_back({T("ADT.NovoServiço"), upper(T("NovoServiço"))});
   p.d.long_texts.push_back(

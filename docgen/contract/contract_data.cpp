@@ -511,16 +511,8 @@ class ContractReader {
 
   // The cancellation's and the budgets' observations, typed whole on Word.
   void observation_routine() {
-    Text notes;
-    db::RecordsetPtr b = k_.open(sql::budgets_observations(code(), k_.and_budget_filter()));
-    for (; !b->eof(); b->move_next()) {
-      const Text o = vb::Trim(key_text(b->field(u"Observ")));
-      if (o.empty()) continue;
-      if (!notes.empty()) notes += u" ";
-      notes += o;
-    }
     d_.long_texts.push_back({u"vCancObserva", cancellation_notes_});
-    d_.long_texts.push_back({u"vOrcObserv", Variant(notes)});
+    d_.long_texts.push_back({u"vOrcObserv", Variant(budgets_observations_text(k_))});
   }
 
   Generation& g_;

@@ -76,11 +76,6 @@ Text budgets_additional_services(TextView customer, TextView filter) {
          kApprovedBudgets + u" And Cliente=" + Text(customer) + Text(filter);
 }
 
-Text budgets_observations(TextView customer, TextView filter) {
-  return t("Select NumOrçamento, Observ From Orçamentos Where ") + kApprovedBudgets +
-         u" And Cliente=" + Text(customer) + Text(filter) + t(" Order By Orçamentos.Planílha");
-}
-
 Text customer_vehicles(TextView code) {
   return t("Select Placa, Cor, Ano, Modelo, Chassis, Renavam, ValorVeículo, ") +
          t("(Select Rtrim(Descreve) From DadosEntidades Where CodInterno=GRVeículos.TipoVeículo) "

@@ -32,6 +32,8 @@ Text additional_service_kinds();
 // the equipment rental (amounts written with a decimal point).
 Text monthly_lines(TextView monitoring, TextView rental, bool sale);
 
+// The approved budgets' observations.
+Text budgets_observations(TextView customer, TextView filter);
 // The customer's cancellation that is not called off (its reason shows in both documents).
 Text customer_cancellation(TextView customer);
 // A payment condition (CondiçõesPagto) by its code.
