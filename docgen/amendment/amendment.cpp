@@ -462,11 +462,11 @@ void apply_amendment_word(Generation& g, DocumentData& d) {
   type_long_texts(g.word, d.long_texts);
   insert_word_tables(g.word, d);
   word_table_pass(g.word, d.table);
-  type_word_lists(g.word, d.lists, amendment::word_list_order());
+  type_word_lists(g.word, d.lists, amendment::list_order(d.lists));
 }
 
 void apply_amendment_writer(Generation& g, DocumentData& d) {
-  add_writer_lists(d.table, d.lists, amendment::word_list_order());
+  add_writer_lists(d.table, d.lists, amendment::list_order(d.lists));
   // Writer takes long values whole: the long texts are ordinary rows there.
   for (const LongText& t : d.long_texts) {
     if (!d.table.find(t.placeholder)) d.table.add(t.placeholder, t.value);

@@ -8,7 +8,9 @@
 #include "core/convert.h"
 #include "core/error.h"
 #include "docgen/amendment/amendment.h"
+#include "docgen/amendment/lists.h"
 #include "docgen/amendment/services_history.h"
+#include "docgen/frame/apply.h"
 #include "docgen/frame/values.h"
 #include "platform/db/db.h"
 #include "testing/testing.h"
@@ -265,6 +267,32 @@ TEST_F(AmendmentData, TakesOverTheContractsPlaceholders) {
               "DEZESSEIS REAIS E CINQUENTA E SETE CENTAVOS) CADA"));
   EXPECT_EQ(sale[u"vServAD1"], u"R$ 49,90");
   EXPECT_EQ(sale[u"vVeiculoGRRastreador"], u"");  // no vehicle
+}
+
+// The contract's lists the amendment's order does not name (vVeiculosOrc3, vOrcServAd2 ...)
+// go before the named list their names contain: applied after it, they would find their
+// placeholder already eaten.
+TEST_F(AmendmentData, ListsContainingAnotherComeFirst) {
+  DocumentData d = read(1063, 1);
+  const int32_t scalars = d.table.counter();
+  add_writer_lists(d.table, d.lists, amendment::list_order(d.lists));
+  std::vector<Text> names;
+  for (int32_t row = scalars + 1; row <= d.table.counter(); ++row)
+    names.push_back(d.table.text(row));
+  EXPECT_EQ(names.size(), d.lists.all().size());
+  for (size_t i = 0; i < names.size(); ++i) {
+    for (size_t j = i + 1; j < names.size(); ++j) {
+      EXPECT_EQ(names[j].find(names[i]), Text::npos)
+          << to_utf8(names[j]) << " comes after " << to_utf8(names[i]);
+    }
+  }
+  // The named lists keep their order.
+  std::vector<Text> named;
+  for (const Text& n : names) {
+    const auto& order = amendment::word_list_order();
+    if (std::find(order.begin(), order.end(), n) != order.end()) named.push_back(n);
+  }
+  EXPECT_EQ(named, amendment::word_list_order());
 }
 
 TEST_F(AmendmentData, FileName) {

@@ -1,5 +1,7 @@
 #include "docgen/amendment/lists.h"
 
+#include <algorithm>
+
 #include "core/convert.h"
 #include "core/format.h"
 #include "docgen/amendment/queries.h"
@@ -328,6 +330,29 @@ const std::vector<Text>& word_list_order() {
       u"vEquipamentosTavlo",
   };
   return k;
+}
+
+std::vector<Text> list_order(const ListSet& lists) {
+  const std::vector<Text>& named = word_list_order();
+  auto placed = [](const std::vector<Text>& v, const Text& n) {
+    return std::find(v.begin(), v.end(), n) != v.end();
+  };
+  std::vector<Text> out;
+  for (const Text& name : named) {
+    std::vector<Text> containing;
+    for (const ListLines& l : lists.all()) {
+      const Text& other = l.placeholder();
+      if (other != name && other.find(name) != Text::npos && !placed(named, other) &&
+          !placed(out, other)) {
+        containing.push_back(other);
+      }
+    }
+    std::stable_sort(containing.begin(), containing.end(),
+                     [](const Text& a, const Text& b) { return a.size() > b.size(); });
+    out.insert(out.end(), containing.begin(), containing.end());
+    out.push_back(name);
+  }
+  return out;
 }
 
 }  // namespace orvane::docgen::amendment

@@ -60,5 +60,9 @@ const TableLayout& services_table();  // vTabelaServAD
 // The Word list order of the amendment (the lists it does not name follow, longer names
 // first).
 const std::vector<Text>& word_list_order();
+// The order both suites apply `lists` in: word_list_order(), each name preceded by the
+// declared lists it does not name whose names contain it (the contract's vVeiculosOrc3 before
+// vVeiculosOrc), longer first.
+std::vector<Text> list_order(const ListSet& lists);
 
 }  // namespace orvane::docgen::amendment
