@@ -11,7 +11,6 @@
 #include "docgen/frame/values.h"
 #include "docgen/gera_docs_orvane.h"
 #include "docgen/shared/digital_acceptance.h"
-#include "docgen/shared/equipment_balance.h"
 #include "funcs/aggregates.h"
 #include "funcs/files.h"
 #include "funcs/textclean.h"

@@ -125,13 +125,16 @@ TEST_F(AmendmentDocuments, WordRouteNamesTheFileAndKeepsTheEarlierOne) {
         "com o acréscimo de R$ 5,00 (Cinco reais)", "com a redução de R$ 10,00 (Dez reais)",
         "**MONITORAMENTO MENSAL", "R$ 528,60", "R$ 777,50", "R$ 99,60",
         "OS SEGUINTES VEÍCULOS SERÃO REMOVIDOS: PXT8C19", "Serviço Contratado",
+        "Rastreadores cedidos em comodato", "PARCELAS IGUAIS E SUCESSIVAS DE R$ 355,67",
         "RASTREAMENTO VEICULAR DE CINCO VEÍCULOS",
         "CLÁUSULA 1ª - Objeto: rastreamento dos veículos "
         "QPD4F21, RFA2B37, HMG7E54, SHX2J90 e GTR5H08."}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected;
   }
   for (const char* placeholder :
-       {"vADTServ", "vADTVe", "vTabelaProd", "vPlacas", "ADT.", "Cli.", "vDiferenca"}) {
+       {"vADTServ", "vADTVe", "vTabelaProd", "vPlacas", "ADT.", "Cli.", "vDiferenca",
+        // taken over from the contract
+        "vEquip", "vServAD", "vVeiculo", "vOrcObserv", "vComunica", "vListaDuplicatas"}) {
     EXPECT_EQ(text.find(placeholder), std::string::npos) << placeholder;
   }
 
