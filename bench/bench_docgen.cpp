@@ -18,12 +18,14 @@
 #include "component/registry.h"
 #include "core/context.h"
 #include "demo/demo_db.h"
+#include "docgen/amendment/amendment.h"
 #include "docgen/budget/budget.h"
 #include "docgen/contract/contract.h"
 #include "docgen/frame/pipeline.h"
 #include "docgen/frame/word_suite.h"
 #include "docgen/frame/writer_suite.h"
 #include "docgen/service_order/service_order.h"
+#include "docgen/shared/equipment_balance.h"
 #include "docgen/trip_sheet/trip_sheet.h"
 #include "platform/db/db.h"
 
@@ -227,9 +229,9 @@ void BM_ServiceOrderDataAndSubstitution(benchmark::State& state, Route route) {
     service_order_fill(g);
     state.PauseTiming();
     if (route == Route::Word) {
-      call(g.word, u"Quit", {Variant(false)});
+      word_suite::close_and_quit(g.word);
     } else {
-      call(g.document, u"close", {Variant(false)});
+      writer_suite::close(g.document);
     }
     state.ResumeTiming();
   }
@@ -303,9 +305,9 @@ void BM_BudgetDataAndSubstitution(benchmark::State& state, Route route) {
     }
     state.PauseTiming();
     if (route == Route::Word) {
-      call(g.word, u"Quit", {Variant(false)});
+      word_suite::close_and_quit(g.word);
     } else {
-      call(g.document, u"close", {Variant(false)});
+      writer_suite::close(g.document);
     }
     state.ResumeTiming();
   }
@@ -395,6 +397,86 @@ BENCHMARK_CAPTURE(BM_ContractEndToEnd, Word, Route::Word)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
 BENCHMARK_CAPTURE(BM_ContractEndToEnd, Writer, Route::Writer)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
+// ---- the contract amendment -------------------------------------------------------------------
+
+// The contract amendment of the carrier (1063, amendment 1): its data pass, its substitution on
+// each suite, warm, and the whole call. Goal: data pass and substitution under 100 ms.
+fs::path copy_amendment_template(Fixture& f, const char* ext) {
+  fs::path to = f.dir / (std::string("AditivoBench") + ext);
+  fs::copy_file(f.templates / (std::string("Aditivo") + ext), to,
+                fs::copy_options::overwrite_existing);
+  return to;
+}
+
+const AmendmentKeys kCarrierAmendment{1063, 1, Variant::Missing()};
+
+void BM_AmendmentData(benchmark::State& state) {
+  Fixture& f = fixture();
+  Text layout;
+  for (auto _ : state) {
+    Generation g(f.ctx, f.conn, 301, 1, layout, false, 0);
+    DocumentData d = read_amendment(g, kCarrierAmendment);
+    benchmark::DoNotOptimize(d.table.counter());
+  }
+}
+BENCHMARK(BM_AmendmentData)->Unit(benchmark::kMillisecond);
+
+// The part of the data pass that writes: the customer's equipment balance rebuilt (each
+// statement a commit of its own on SQLite).
+void BM_AmendmentEquipmentBalance(benchmark::State& state) {
+  Fixture& f = fixture();
+  for (auto _ : state) AtualizaProdutosCliente(f.conn, 301, 1, 1063);
+}
+BENCHMARK(BM_AmendmentEquipmentBalance)->Unit(benchmark::kMillisecond);
+
+void BM_AmendmentDataAndSubstitution(benchmark::State& state, Route route) {
+  Fixture& f = fixture();
+  const fs::path file = copy_amendment_template(f, route == Route::Word ? ".docx" : ".odt");
+  for (auto _ : state) {
+    state.PauseTiming();
+    Text layout = from_utf8(file.string());
+    Generation g(f.ctx, f.conn, 301, 1, layout, false, 0);
+    open_working_copy(g, route, true);
+    state.ResumeTiming();
+    DocumentData d = read_amendment(g, kCarrierAmendment);
+    if (route == Route::Word) {
+      apply_amendment_word(g, d);
+    } else {
+      apply_amendment_writer(g, d);
+    }
+    state.PauseTiming();
+    if (route == Route::Word) {
+      word_suite::close_and_quit(g.word);
+    } else {
+      writer_suite::close(g.document);
+    }
+    state.ResumeTiming();
+  }
+}
+BENCHMARK_CAPTURE(BM_AmendmentDataAndSubstitution, Word, Route::Word)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AmendmentDataAndSubstitution, Writer, Route::Writer)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_AmendmentEndToEnd(benchmark::State& state, const char* ext) {
+  Fixture& f = fixture();
+  const fs::path file = copy_amendment_template(f, ext);
+  for (auto _ : state) {
+    Text layout = from_utf8(file.string());
+    Text out = GeraAditivo(f.ctx, f.conn, 301, 1, 1063, layout, 1, false, 0);
+    if (out.empty()) state.SkipWithError("the amendment was not produced");
+    state.PauseTiming();
+    fs::remove(to_utf8(out));  // the next call takes the same name, not the "(n)" series
+    state.ResumeTiming();
+  }
+}
+BENCHMARK_CAPTURE(BM_AmendmentEndToEnd, Word, ".docx")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(BM_AmendmentEndToEnd, Writer, ".odt")
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
 

@@ -1,5 +1,6 @@
 #include "docgen/gera_docs_orvane.h"
 
+#include "docgen/amendment/amendment.h"
 #include "docgen/budget/budget.h"
 #include "docgen/contract/contract.h"
 #include "docgen/frame/substitution.h"
@@ -24,6 +25,7 @@ const component::MemberTable& GeraDocsOrvane::table() {
     add_service_order_members(t);
     add_budget_members(t);
     add_contract_members(t);
+    add_amendment_members(t);
     t.method(
         u"DocWordSubstLista",
         {ref(u"DocWord", VarType::Variant), ref(T("Variável"), VarType::Variant),

@@ -4,8 +4,11 @@
 --                 monitoring; the monthly value goes from 264,70 to 389,60.
 --   CodInterno 2: Ana Lúcia, amendment 2, cancelled draft.
 --   CodInterno 3: the carrier (1063), amendment 1, from budget 20063: the Scania comes in,
---                 the Hilux changes owner, the Strada leaves; vehicle services change;
---                 accepted digitally with witnesses (acceptance 302).
+--                 the Hilux changes owner, the Strada leaves; vehicle services change (one
+--                 included, one removed, one raised, one reduced); accepted digitally with
+--                 witnesses (acceptance 302).
+-- More cases (a sale customer, no date, a lower value, no contract record) are in
+-- 19_amendment_cases.sql.
 
 INSERT INTO ClientesAditivos (CodInterno, CodCliente, NumAditivo, dataaditivo, Cancelado, PlaOrçamento, CodPosto,
                               ValorNF, NovoValorNF, NovoPrazo, NovoComodato, Serviço, NovoServiço, ClausulaAntiga,
@@ -41,10 +44,14 @@ INSERT INTO AditivosVeículosServiçosAdicionais (CodInterno, CodAditivo, CodVe�
   (3, 3, 1, 7, 24.90, 29.90),
   (4, 3, 2, 5, 89.00, 79.00);
 
+-- ValorAnterior and NovoValor are the monitoring part of the monthly value (what is left after
+-- the equipment loan and the additional services, which have columns and rows of their own):
+-- Ana Lúcia 264,70 = 139,90 + 60,00 + 49,90 + 14,90, and 389,60 with the loan at 105,00 and
+-- the video monitoring; the carrier 603,30 = 528,60 + 74,70, and 877,10 = 777,50 + 99,60.
 INSERT INTO ClientesHistórico (CodInterno, CodCliente, CodAditivo, Data, ValorAnterior, NovoValor, ValorAnteriorME,
                                NovoValorME, ValorAnteriorComodato, NovoValorComodato, Motivo) VALUES
-  (1, 1042, 1, '2026-11-28 00:00:00', 264.70, 389.60, 0, 0, 60.00, 105.00, 'Aditivo 1 - inclusão de CFTV'),
-  (2, 1063, 3, '2026-11-26 00:00:00', 603.30, 877.10, 0, 0, 0, 0, 'Aditivo 1 - alteração da frota');
+  (1, 1042, 1, '2026-11-28 00:00:00', 139.90, 139.90, 0, 0, 60.00, 105.00, 'Aditivo 1 - inclusão de CFTV'),
+  (2, 1063, 3, '2026-11-26 00:00:00', 528.60, 777.50, 0, 0, 0, 0, 'Aditivo 1 - alteração da frota');
 
 INSERT INTO ClientesHistóricoServiçosAdicionais (CodInterno, CodHistórico, CodServiço, Quantidadeanterior,
                                                  novaQuantidade, ValorAnterior, NovoValor) VALUES

@@ -312,24 +312,7 @@ class ContractReader {
 
   // The sale total of the approved budgets in the installments of the conditions budget.
   void installments_details() {
-    const Text budget = conditions_budget();
-    Variant condition;
-    if (!budget.empty()) {
-      condition =
-          funcs::Dlookup(g_.conn, T("CondiçãoPagto"), T("Orçamentos"), T("Planílha=") + budget);
-    }
-    int32_t installments = 0;
-    if (!key_text(condition).empty()) {
-      db::RecordsetPtr c =
-          k_.open(T("Select * From CondiçõesPagto Where CodCondição=") + key_text(condition));
-      for (int i = 1; !c->eof() && i <= 12; ++i) {
-        if (!c->field(u"Data" + CStr(Variant(i))).is_null()) ++installments;
-      }
-    }
-    table().add(u"vNumParcelas", Variant(installments));
-    table().add(u"vEquipCondicoesTavloTotalVenda",
-                Variant(installments_sentence(*g_.ctx, g_.conn, Variant(sale_total_), condition)));
-    table().add(u"vEquipExtensoTavloTotalVenda", Variant(amount_in_words(*g_.ctx, sale_total_)));
+    sale_installments_routine(k_, conditions_budget(), sale_total_, table());
   }
 
   // The active contacts of the customer or of its prospect.
@@ -528,16 +511,8 @@ class ContractReader {
 
   // The cancellation's and the budgets' observations, typed whole on Word.
   void observation_routine() {
-    Text notes;
-    db::RecordsetPtr b = k_.open(sql::budgets_observations(code(), k_.and_budget_filter()));
-    for (; !b->eof(); b->move_next()) {
-      const Text o = vb::Trim(key_text(b->field(u"Observ")));
-      if (o.empty()) continue;
-      if (!notes.empty()) notes += u" ";
-      notes += o;
-    }
     d_.long_texts.push_back({u"vCancObserva", cancellation_notes_});
-    d_.long_texts.push_back({u"vOrcObserv", Variant(notes)});
+    d_.long_texts.push_back({u"vOrcObserv", Variant(budgets_observations_text(k_))});
   }
 
   Generation& g_;

@@ -31,11 +31,6 @@ Text post(TextView code) {
   return t("Select * From ClientesPostos Where CodInterno=") + Text(code);
 }
 
-Text customer_cancellation(TextView customer) {
-  return t("Select * From ClientesCancelamentos Where StatusCancelamento<>'C' And CodCliente=") +
-         Text(customer);
-}
-
 Text vehicle_cancellation(TextView vehicle) {
   return t("Select * From VeículosCancelamento Where StatusCancelamento<>'C' And CodVeículo=") +
          Text(vehicle);
@@ -79,11 +74,6 @@ Text budgets_additional_services(TextView customer, TextView filter) {
   return t("Select Sum(ValorServiço) As Adicionais From OrçamentosServiçosAdicionais Inner Join "
            "Orçamentos On OrçamentosServiçosAdicionais.Planílha=Orçamentos.Planílha Where ") +
          kApprovedBudgets + u" And Cliente=" + Text(customer) + Text(filter);
-}
-
-Text budgets_observations(TextView customer, TextView filter) {
-  return t("Select NumOrçamento, Observ From Orçamentos Where ") + kApprovedBudgets +
-         u" And Cliente=" + Text(customer) + Text(filter) + t(" Order By Orçamentos.Planílha");
 }
 
 Text customer_vehicles(TextView code) {

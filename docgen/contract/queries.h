@@ -13,7 +13,6 @@ Text company(TextView code);
 Text vehicle(TextView code);
 Text post(TextView code);
 
-Text customer_cancellation(TextView customer);
 Text vehicle_cancellation(TextView vehicle);
 Text post_cancellation(TextView post);
 Text cancellation_receivables(TextView planilha);
@@ -24,7 +23,6 @@ Text unsigned_contract(TextView customer);
 Text bonuses(TextView customer);
 Text budgets_monthly(TextView customer, TextView filter);
 Text budgets_additional_services(TextView customer, TextView filter);
-Text budgets_observations(TextView customer, TextView filter);
 
 // The customer's vehicles, their services, trackers and the chips billed in batch.
 Text customer_vehicles(TextView code);

@@ -8,6 +8,8 @@
 #include "docgen/shared/contract_lists.h"
 #include "docgen/shared/contract_queries.h"
 #include "docgen/shared/equipment_balance.h"
+#include "docgen/shared/payment_conditions.h"
+#include "funcs/aggregates.h"
 #include "funcs/wording.h"
 
 namespace orvane::docgen {
@@ -116,6 +118,26 @@ Currency equipment_with_kind_routine(const ContractKeys& k, ListSet& lists,
   table.add(u"vNumOrcSelecionado", Variant(joined));
   build_lists(*budgets, selected_budget_lists(), lists, context_of(k, false));
   return sale_total;
+}
+
+void sale_installments_routine(const ContractKeys& k, TextView budget, Currency sale_total,
+                               PlaceholderTable& table) {
+  Variant condition;
+  if (!budget.empty()) {
+    condition =
+        funcs::Dlookup(k.conn, T("CondiçãoPagto"), T("Orçamentos"), T("Planílha=") + Text(budget));
+  }
+  int32_t installments = 0;
+  if (!key_text(condition).empty()) {
+    db::RecordsetPtr c = k.open(sql::payment_condition(key_text(condition)));
+    for (int i = 1; !c->eof() && i <= 12; ++i) {
+      if (!c->field(u"Data" + CStr(Variant(i))).is_null()) ++installments;
+    }
+  }
+  table.add(u"vNumParcelas", Variant(installments));
+  table.add(u"vEquipCondicoesTavloTotalVenda",
+            Variant(installments_sentence(*k.ctx, k.conn, Variant(sale_total), condition)));
+  table.add(u"vEquipExtensoTavloTotalVenda", Variant(amount_in_words(*k.ctx, sale_total)));
 }
 
 TableContent equipment_kind_table_content(const ContractKeys& k) {

@@ -30,6 +30,12 @@ void installed_equipment_routine(const ContractKeys& k, ListSet& lists);
 Currency equipment_with_kind_routine(const ContractKeys& k, ListSet& lists,
                                      PlaceholderTable& table);
 
+// The sale total in the installments of the payment condition of `budget` (a Planílha; ""
+// when there is none): vNumParcelas (the condition's dates), vEquipCondicoesTavloTotalVenda
+// and vEquipExtensoTavloTotalVenda.
+void sale_installments_routine(const ContractKeys& k, TextView budget, Currency sale_total,
+                               PlaceholderTable& table);
+
 // vTabelaEquipamentosTavlo: the same lines as a table with a "Total: " row.
 TableContent equipment_kind_table_content(const ContractKeys& k);
 

@@ -160,4 +160,18 @@ Text receivables_with_interest(TextView code, TextView fine, TextView daily, Tex
   return sql + u" And Cliente=" + Text(code) + T(" Order By Vencimento, Número, Letra");
 }
 
+Text budgets_observations(TextView customer, TextView filter) {
+  return t("Select NumOrçamento, Observ From Orçamentos Where ") + approved() + u" And Cliente=" +
+         Text(customer) + Text(filter) + t(" Order By Orçamentos.Planílha");
+}
+
+Text customer_cancellation(TextView customer) {
+  return t("Select * From ClientesCancelamentos Where StatusCancelamento<>'C' And CodCliente=") +
+         Text(customer);
+}
+
+Text payment_condition(TextView code) {
+  return t("Select * From CondiçõesPagto Where CodCondição=") + Text(code);
+}
+
 }  // namespace orvane::docgen::contract_sql

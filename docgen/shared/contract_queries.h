@@ -32,6 +32,13 @@ Text additional_service_kinds();
 // the equipment rental (amounts written with a decimal point).
 Text monthly_lines(TextView monitoring, TextView rental, bool sale);
 
+// The approved budgets' observations.
+Text budgets_observations(TextView customer, TextView filter);
+// The customer's cancellation that is not called off (its reason shows in both documents).
+Text customer_cancellation(TextView customer);
+// A payment condition (CondiçõesPagto) by its code.
+Text payment_condition(TextView code);
+
 // The approved budgets' vehicles.
 Text budget_vehicles(TextView code, TextView filter);
 

@@ -5,6 +5,7 @@
 #include "core/convert.h"
 #include "core/format.h"
 #include "docgen/frame/values.h"
+#include "docgen/shared/contract_queries.h"
 #include "funcs/aggregates.h"
 #include "funcs/textclean.h"
 #include "funcs/unitchecks.h"
@@ -256,6 +257,19 @@ void add_people_placeholders(const ContractKeys& k, const db::Recordset& custome
   table.add(u"vEstadoCivil", Variant(marital_status(k, field(customer, "EstadoCivil"))));
   table.add(u"vTipoPessoa",
             Variant(is_company_number(field(customer, "CGCCPF")) ? T("jurídica") : T("física")));
+}
+
+Text budgets_observations_text(const ContractKeys& k) {
+  Text notes;
+  db::RecordsetPtr b =
+      k.open(contract_sql::budgets_observations(k.customer_text(), k.and_budget_filter()));
+  for (; !b->eof(); b->move_next()) {
+    const Text o = vb::Trim(key_text(b->field(u"Observ")));
+    if (o.empty()) continue;
+    if (!notes.empty()) notes += u" ";
+    notes += o;
+  }
+  return notes;
 }
 
 }  // namespace orvane::docgen

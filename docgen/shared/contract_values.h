@@ -57,6 +57,9 @@ void add_contract_values(const ContractKeys& k, const db::Recordset& customer,
                          const db::Recordset& contract, const Variant& contract_date,
                          const ChannelWords& channel_words, PlaceholderTable& table);
 
+// vOrcObserv: the approved budgets' observations, trimmed, those not empty joined with " ".
+Text budgets_observations_text(const ContractKeys& k);
+
 // The date the contract shows: the caller's DataContrato when given, else the contract's
 // Assinatura, else today.
 Variant contract_date_shown(const ContractKeys& k, const db::Recordset& contract,
