@@ -196,8 +196,8 @@ const std::vector<ListLayout>& equipment_kind_lists() {
 
 const TableLayout& equipment_kind_table() {
   static const TableLayout k = {.placeholder = u"vTabelaEquipamentosTavlo",
-                                .columns = {{u"Produto", 220, alt_desc()},
-                                            {u"Quantidade", 66, qty()},
+                                .columns = {{u"Produto", 210, alt_desc()},
+                                            {u"Quantidade", 76, qty()},
                                             {T("Unitário"), 70, price(T("Líquido"))},
                                             {u"SubTotal", 70, total(T("TotalLíquido"))},
                                             {u"Tipo", 70, kind()}},
@@ -288,8 +288,8 @@ const std::vector<ListLayout>& customer_service_lists() {
 
 const TableLayout& service_register_table() {
   static const TableLayout k = {.placeholder = u"vTabelaServADCadastro",
-                                .columns = {{u"Quantidade", 66, quantity(u"Quantidade", u"0")},
-                                            {T("Serviço Contratado"), 230, desc()},
+                                .columns = {{u"Quantidade", 76, quantity(u"Quantidade", u"0")},
+                                            {T("Serviço Contratado"), 220, desc()},
                                             {T("Valor Unitário"), 80, price(T("Unitário"))},
                                             {u"Valor Total", 80, total(u"Total")}},
                                 .writer_separators = {0.13, 0.64, 0.82},
