@@ -35,12 +35,15 @@ docs-picture: build
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. Unoptimised: it
 # builds in a third of the time, and the suite's time goes to LibreOffice, not to our code.
+# The leak checker does not follow the thread-local blocks of libraries opened at run time:
+# it misreads one of LibreOffice's (after saving a .doc) and its final scan crashes, so it
+# leaves them out; our own code's thread-locals are static and still scanned.
 test-asan:
 	@bash scripts/install-deps.sh
 	cmake -S . -B build-asan -G Ninja -DORVANE_SANITIZE=ON -DORVANE_BUILD_BENCH=OFF \
 	  -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
 	cmake --build build-asan -j $(JOBS)
-	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	cd build-asan && ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/testing/lsan.supp:print_suppressions=0 \
 	  ctest --output-on-failure -j $(JOBS) --repeat until-pass:2
 
