@@ -372,8 +372,7 @@ class ContractReader {
     groups.grouping = true;
     db::RecordsetPtr products = k_.open(sql::budget_products(code(), filter));
     d_.tables.push_back(build_table(*products, grouped_products_table(), groups));
-    d_.tables.push_back(
-        build_table(*products, product_photo_table(u"vEquipamentosFotos2"), groups));
+    d_.tables.push_back(build_table(*products, product_photo_table(), groups));
 
     d_.tables.push_back(
         build_table(*k_.open(sql::customer_vehicles(code())), vehicles_table(), list_context()));

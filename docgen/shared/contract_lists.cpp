@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
-#include <mutex>
 
 #include "core/convert.h"
 #include "core/format.h"
@@ -365,24 +363,19 @@ const std::vector<TableLayout>& receivable_tables() {
   return k;
 }
 
-const TableLayout& product_photo_table(TextView placeholder) {
-  static std::mutex m;
-  static std::map<Text, TableLayout> by_name;
-  std::lock_guard<std::mutex> lock(m);
-  auto it = by_name.find(Text(placeholder));
-  if (it != by_name.end()) return it->second;
-  TableLayout t = {.placeholder = Text(placeholder),
-                   .columns = {{u"Imagem", 90, text(u"Foto"), false, Text(), true},
-                               {T("Descrição"), 200, desc(), true, T("Aplicaçao")},
-                               {u"Qtdade", 50, computed(quantity_and_unit)},
-                               {T("Unitário"), 70, price(T("Líquido"))},
-                               {u"Total", 70, total(T("TotalLíquido"))}},
-                   .writer_separators = {0.2, 0.65, 0.76, 0.88},
-                   .money = Money::Reais,
-                   .rented = Rented::Locado,
-                   .grouped = true,
-                   .borders = true};
-  return by_name.emplace(Text(placeholder), std::move(t)).first->second;
+const TableLayout& product_photo_table() {
+  static const TableLayout k = {.placeholder = u"vEquipamentosFotos2",
+                                .columns = {{u"Imagem", 90, text(u"Foto"), false, Text(), true},
+                                            {T("Descrição"), 200, desc(), true, T("Aplicaçao")},
+                                            {u"Qtdade", 50, computed(quantity_and_unit)},
+                                            {T("Unitário"), 70, price(T("Líquido"))},
+                                            {u"Total", 70, total(T("TotalLíquido"))}},
+                                .writer_separators = {0.2, 0.65, 0.76, 0.88},
+                                .money = Money::Reais,
+                                .rented = Rented::Locado,
+                                .grouped = true,
+                                .borders = true};
+  return k;
 }
 
 }  // namespace orvane::docgen

@@ -56,9 +56,10 @@ const TableLayout& service_notes_table();
 const std::vector<ListLayout>& budget_vehicle_lists();
 // The three receivable tables with interest.
 const std::vector<TableLayout>& receivable_tables();
-// Products with their photograph, one table per group: "Imagem", "Descrição" (in bold, with
-// the product's application under it), "Qtdade", "Unitário", "Total"; rented lines "Locado".
-// The budget's photo tables have this layout.
-const TableLayout& product_photo_table(TextView placeholder);
+// vEquipamentosFotos2: the approved budgets' products with their photograph, one table per
+// group: "Imagem", "Descrição" (in bold, with the product's application under it), "Qtdade",
+// "Unitário", "Total"; rented lines "Locado". The budget's photo tables have the same cells
+// over the budget's own line columns (net prices computed per line), on Word only.
+const TableLayout& product_photo_table();
 
 }  // namespace orvane::docgen
