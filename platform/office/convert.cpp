@@ -13,6 +13,10 @@
 #include <fstream>
 #include <mutex>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpedantic"
 #pragma GCC diagnostic ignored "-Wunused-function"
@@ -164,15 +168,39 @@ std::string& soffice_profile() {
   return *p;
 }
 
-// At exit only the profiles go. LibreOffice is not shut down: its shutdown races with its
-// own idle work (layout after a save) and, on a loaded machine, corrupted the heap while the
-// process ended; the end of the process releases what it holds anyway.
-void stop_kit() {
+// At exit, without the converter's lock: a conversion still running on another thread must
+// not keep the process from ending.
+void remove_profiles() {
   Kit& k = kit();
-  std::lock_guard<std::mutex> lock(k.m);
   std::error_code ec;
   if (!k.profile.empty()) fs::remove_all(k.profile, ec);
   if (!soffice_profile().empty()) fs::remove_all(soffice_profile(), ec);
+}
+
+// The end of a process that started LibreOffice in it. LibreOffice's libraries tear
+// themselves down in their exit handlers while its main-loop thread is still at work; on a
+// loaded machine that corrupted the heap, and the process then aborted after its work was
+// done, or hung for good in LibreOffice's crash handler (it allocates inside a signal
+// handler). Shutting LibreOffice down first raced the same way. So the process ends here,
+// before those handlers, with the status it was given: output flushed, profiles removed,
+// nothing of LibreOffice torn down. Handlers registered before the converter started do not
+// run; handlers registered later have already run.
+void end_process(int status, void*) {
+  remove_profiles();
+#if defined(__SANITIZE_ADDRESS__)
+  __lsan_do_leak_check();  // the checker's own exit handler would not run
+#endif
+  std::fflush(nullptr);
+  std::_Exit(status);
+}
+
+// Registered when the converter starts and again after its first document: the later
+// registration runs first, after the exit handlers of the libraries that document loaded.
+void end_process_before_libreoffice_teardown() { on_exit(end_process, nullptr); }
+
+void remove_profiles_at_exit() {
+  static std::once_flag once;
+  std::call_once(once, [] { std::atexit(remove_profiles); });
 }
 
 // The running converter, started on first use; null when it cannot run now. A start
@@ -186,8 +214,10 @@ LibreOfficeKit* start_kit(Kit& k) {
   k.tried = true;
   k.profile = profile;
   k.office = lok_init_2(libreoffice_program_dir().c_str(), file_url(k.profile).c_str());
-  // Registered after LibreOffice's own libraries, so it runs before their teardown.
-  std::atexit(stop_kit);
+  if (k.office)
+    end_process_before_libreoffice_teardown();
+  else
+    remove_profiles_at_exit();
   return k.office;
 }
 
@@ -279,7 +309,10 @@ void convert_with_soffice(const std::string& input, const std::string& output, F
          "Não foi possível gerar " + output + ": o LibreOffice não está instalado.");
   static std::mutex one_at_a_time;
   std::lock_guard<std::mutex> lock(one_at_a_time);
-  if (soffice_profile().empty()) soffice_profile() = os::make_scratch_folder("orvane-soffice");
+  if (soffice_profile().empty()) {
+    soffice_profile() = os::make_scratch_folder("orvane-soffice");
+    remove_profiles_at_exit();
+  }
   Scratch work("orvane-convert");
   std::string ext = content_extension(input);
   if (ext.empty()) ext = fs::path(input).extension().string();
@@ -330,7 +363,11 @@ void convert_document(const std::string& input, const std::string& output, Forma
     std::lock_guard<std::mutex> lock(k.m);
     LibreOfficeKit* office = start_kit(k);
     if (office && room_for_in_process_office()) {
-      if (convert_in_process(office, input, output, format)) return;
+      if (convert_in_process(office, input, output, format)) {
+        static std::once_flag first_document;
+        std::call_once(first_document, end_process_before_libreoffice_teardown);
+        return;
+      }
       // LibreOffice may be left in a state where its next load ends the process.
       k.failed = true;
     }
