@@ -168,9 +168,13 @@ std::string& soffice_profile() {
   return *p;
 }
 
+// The process whose profiles these are: a child forked from it that exits leaves them.
+std::atomic<pid_t> profiles_owner{0};
+
 // At exit, without the converter's lock: a conversion still running on another thread must
 // not keep the process from ending.
 void remove_profiles() {
+  if (profiles_owner != ::getpid()) return;
   Kit& k = kit();
   std::error_code ec;
   if (!k.profile.empty()) fs::remove_all(k.profile, ec);
@@ -199,6 +203,7 @@ void end_process(int status, void*) {
 void end_process_before_libreoffice_teardown() { on_exit(end_process, nullptr); }
 
 void remove_profiles_at_exit() {
+  profiles_owner = ::getpid();
   static std::once_flag once;
   std::call_once(once, [] { std::atexit(remove_profiles); });
 }
@@ -214,6 +219,7 @@ LibreOfficeKit* start_kit(Kit& k) {
   k.tried = true;
   k.profile = profile;
   k.office = lok_init_2(libreoffice_program_dir().c_str(), file_url(k.profile).c_str());
+  profiles_owner = ::getpid();
   if (k.office)
     end_process_before_libreoffice_teardown();
   else
