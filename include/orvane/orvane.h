@@ -8,7 +8,12 @@
  *
  * Threads: an object is used from one thread at a time (apartment style). The host
  * settings (message handler, clock, office options) apply to objects created after
- * they are set. */
+ * they are set.
+ *
+ * Process end: once a document has been converted in-process (LibreOffice runs inside the
+ * host), exit() ends the host before LibreOffice's own exit handlers, with the status it
+ * was given and stdio flushed; exit handlers the host registered before its first
+ * conversion do not run. */
 #ifndef ORVANE_ORVANE_H
 #define ORVANE_ORVANE_H
 

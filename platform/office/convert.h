@@ -11,6 +11,11 @@
 // the failed conversion is tried once more in a child soffice and so are all later ones.
 // The output file is written atomically: a failed conversion leaves no file (and no
 // truncated one) at the target path, and a previous file there stays as it was.
+//
+// A process that started the in-process converter ends, at exit(), before LibreOffice's
+// own exit handlers (they corrupt the heap while its thread still runs): its profiles are
+// removed, stdio flushed, and it ends with the status exit() was given. Exit handlers the
+// process registered before its first conversion do not run.
 #pragma once
 
 #include <string>
