@@ -203,6 +203,30 @@ BENCHMARK_CAPTURE(BM_TripSheetEndToEnd, Writer, ".odt")
 
 // ---- the service order ---------------------------------------------------------------------
 
+// Times `fill` (a document's data pass and substitution) on a working copy of `file`, opened
+// before and closed after each timed run; opening and closing are not timed.
+template <class Fill>
+void time_fill_on_open_copy(benchmark::State& state, Route route, const fs::path& file,
+                            int32_t unit, int32_t company, bool writer_tables, Fill fill) {
+  Fixture& f = fixture();
+  for (auto _ : state) {
+    state.PauseTiming();
+    Text layout = from_utf8(file.string());
+    Generation g(f.ctx, f.conn, unit, company, layout, false, 0);
+    g.route = route;
+    open_working_copy(g, route, writer_tables);
+    state.ResumeTiming();
+    fill(g);
+    state.PauseTiming();
+    if (route == Route::Word) {
+      word_suite::close_and_quit(g.word);
+    } else {
+      writer_suite::close(g.document);
+    }
+    state.ResumeTiming();
+  }
+}
+
 const char* kOrderTemplate = "Ordem de Serviço";
 
 // The data pass and the substitution of order 30188 on the working copy opened in `g`.
@@ -216,25 +240,9 @@ void service_order_fill(Generation& g) {
 }
 
 void BM_ServiceOrderDataAndSubstitution(benchmark::State& state, Route route) {
-  Fixture& f = fixture();
   const fs::path file =
-      f.copy_template(route == Route::Word ? ".docx" : ".odt", kOrderTemplate, "Ordem");
-  for (auto _ : state) {
-    state.PauseTiming();
-    Text layout = from_utf8(file.string());
-    Generation g(f.ctx, f.conn, 301, 1, layout, false, 0);
-    g.route = route;
-    open_working_copy(g, route, true);
-    state.ResumeTiming();
-    service_order_fill(g);
-    state.PauseTiming();
-    if (route == Route::Word) {
-      word_suite::close_and_quit(g.word);
-    } else {
-      writer_suite::close(g.document);
-    }
-    state.ResumeTiming();
-  }
+      fixture().copy_template(route == Route::Word ? ".docx" : ".odt", kOrderTemplate, "Ordem");
+  time_fill_on_open_copy(state, route, file, 301, 1, true, service_order_fill);
 }
 BENCHMARK_CAPTURE(BM_ServiceOrderDataAndSubstitution, Word, Route::Word)
     ->Unit(benchmark::kMillisecond);
@@ -287,30 +295,16 @@ fs::path copy_budget_template(Fixture& f, const char* ext) {
 
 // Data pass and substitution of budget 20051, the template already open.
 void BM_BudgetDataAndSubstitution(benchmark::State& state, Route route) {
-  Fixture& f = fixture();
-  const fs::path file = copy_budget_template(f, route == Route::Word ? ".docx" : ".odt");
-  for (auto _ : state) {
-    state.PauseTiming();
-    Text layout = from_utf8(file.string());
-    Generation g(f.ctx, f.conn, 301, 1, layout, false, 0);
-    g.route = route;
-    open_working_copy(g, route, false);
+  const fs::path file = copy_budget_template(fixture(), route == Route::Word ? ".docx" : ".odt");
+  time_fill_on_open_copy(state, route, file, 301, 1, false, [](Generation& g) {
     Budget budget(20051);
-    state.ResumeTiming();
     DocumentData d = budget.read(g);
-    if (route == Route::Word) {
+    if (g.route == Route::Word) {
       budget.apply_word(g, d);
     } else {
       budget.apply_writer(g, d);
     }
-    state.PauseTiming();
-    if (route == Route::Word) {
-      word_suite::close_and_quit(g.word);
-    } else {
-      writer_suite::close(g.document);
-    }
-    state.ResumeTiming();
-  }
+  });
 }
 BENCHMARK_CAPTURE(BM_BudgetDataAndSubstitution, Word, Route::Word)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_BudgetDataAndSubstitution, Writer, Route::Writer)
@@ -349,27 +343,14 @@ void BM_ContractDataAndSubstitution(benchmark::State& state, Route route, int32_
   const ContractArguments a = contract_arguments(customer, unit);
   const fs::path file = f.dir / (std::string(name) + (route == Route::Word ? ".docx" : ".odt"));
   fs::copy_file(f.templates / file.filename(), file, fs::copy_options::overwrite_existing);
-  for (auto _ : state) {
-    state.PauseTiming();
-    Text layout = from_utf8(file.string());
-    Generation g(f.ctx, f.conn, unit, a.cod_empresa, layout, false, 0);
-    g.route = route;
-    open_working_copy(g, route, true);
-    state.ResumeTiming();
+  time_fill_on_open_copy(state, route, file, unit, a.cod_empresa, true, [&a](Generation& g) {
     DocumentData d = read_contract(g, a);
-    if (route == Route::Word) {
+    if (g.route == Route::Word) {
       apply_contract_word(g, d);
     } else {
       apply_contract_writer(g, d);
     }
-    state.PauseTiming();
-    if (route == Route::Word) {
-      word_suite::close_and_quit(g.word);
-    } else {
-      writer_suite::close(g.document);
-    }
-    state.ResumeTiming();
-  }
+  });
 }
 BENCHMARK_CAPTURE(BM_ContractDataAndSubstitution, Word1042, Route::Word, 1042, 301, "Contrato")
     ->Unit(benchmark::kMillisecond);
@@ -433,28 +414,15 @@ void BM_AmendmentEquipmentBalance(benchmark::State& state) {
 BENCHMARK(BM_AmendmentEquipmentBalance)->Unit(benchmark::kMillisecond);
 
 void BM_AmendmentDataAndSubstitution(benchmark::State& state, Route route) {
-  Fixture& f = fixture();
-  const fs::path file = copy_amendment_template(f, route == Route::Word ? ".docx" : ".odt");
-  for (auto _ : state) {
-    state.PauseTiming();
-    Text layout = from_utf8(file.string());
-    Generation g(f.ctx, f.conn, 301, 1, layout, false, 0);
-    open_working_copy(g, route, true);
-    state.ResumeTiming();
+  const fs::path file = copy_amendment_template(fixture(), route == Route::Word ? ".docx" : ".odt");
+  time_fill_on_open_copy(state, route, file, 301, 1, true, [](Generation& g) {
     DocumentData d = read_amendment(g, kCarrierAmendment);
-    if (route == Route::Word) {
+    if (g.route == Route::Word) {
       apply_amendment_word(g, d);
     } else {
       apply_amendment_writer(g, d);
     }
-    state.PauseTiming();
-    if (route == Route::Word) {
-      word_suite::close_and_quit(g.word);
-    } else {
-      writer_suite::close(g.document);
-    }
-    state.ResumeTiming();
-  }
+  });
 }
 BENCHMARK_CAPTURE(BM_AmendmentDataAndSubstitution, Word, Route::Word)
     ->Unit(benchmark::kMillisecond);
